@@ -1,0 +1,35 @@
+#pragma once
+// Profile (INI) file functions, with the platform's names, argument order and return conventions.
+// Every other layer reaches kqnet.ini through these and the scopes in profile_scope.h only.
+//
+// Reading rules that stored files and the network component rely on:
+//  - lines end at LF, CRLF or a lone CR; a NUL ends the content of its line; a UTF-8 BOM is skipped;
+//  - "[name]" headers (name up to the last ']', trimmed), "key=value" lines split at the first '=',
+//    both sides trimmed of space, tab, CR, LF, VT, FF and 0x1A; ';' lines are comments;
+//  - section and key names match ignoring ASCII case; the first section and the first key of a
+//    name win; one pair of matching quotes around a value is removed.
+#include <cstdint>
+
+// The directory that holds kqnet.ini, the registry file and the component library:
+// $NORVANE_SYSTEM_DIR if set and not empty, else $XDG_CONFIG_HOME/norvane, else $HOME/.config/norvane.
+// Returns its length, or 0 when none can be formed or it does not fit `size` with its terminator.
+uint32_t GetSystemDirectoryA(char* buffer, uint32_t size);
+
+// Copies the value (or the default, treated like a value) cut to size - 1 bytes and terminated;
+// returns the number of bytes copied. A key present with an empty value gives "" and 0.
+// Absent file, section or key gives the default. Size 0 writes nothing and returns 0.
+uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
+                                  char* buffer, uint32_t size, const char* path);
+
+// The value's optional sign and leading decimal digits, modulo 2^32 (no digits: 0);
+// the default when the key is absent or its value empty.
+uint32_t GetPrivateProfileIntA(const char* section, const char* key, int32_t defaultValue, const char* path);
+
+// Replaces the value of the first matching key in place, or adds the key at the end of its section,
+// or adds the section at the end of the file; every other byte of the file is kept. The file is
+// replaced atomically under an advisory lock. Returns nonzero on success; 0 when refused, with the
+// reason in GetLastError(): the file cannot be created, read or replaced (the errno of the failed
+// step), the path does not fit 260 bytes (ENAMETOOLONG), or the text would not read back as written
+// (EINVAL: a section with ']' or a line break; a key that is empty, holds '=', a line break, or starts
+// with '[' or ';'; a value with a line break; a null section, key or value).
+int32_t WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* path);

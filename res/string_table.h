@@ -1,0 +1,5 @@
+#pragma once
+#include <cstdint>
+
+// The text of string resource `id`, or nullptr when the table has no such string.
+const char* FindString(uint32_t id);

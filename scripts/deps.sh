@@ -1,0 +1,22 @@
+# Sourced by the build scripts: installs the Debian packages Norvane needs, skipping what is present.
+# Needs root, or sudo for apt-get.
+
+norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
+norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev"
+
+norvane_install() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "norvane: installing ${missing[*]} needs root or sudo" >&2; return 1; }
+        sudo="sudo"
+    fi
+    echo "norvane: installing ${missing[*]}"
+    $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
+        -o DPkg::Lock::Timeout=600 "${missing[@]}"
+}

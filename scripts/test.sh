@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds Norvane and runs every test. With --sanitize, the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer in a build folder of its own. Installs what it needs (root or sudo).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+# shellcheck disable=SC2086
+norvane_install $norvane_packages_build $norvane_packages_test
+
+build=build
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+    build=build-sanitize
+    flags=(-DCMAKE_BUILD_TYPE=Debug -DNORVANE_SANITIZE=ON -DNORVANE_BENCH=OFF)
+    export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+    export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+fi
+[ "${CI:-}" = "true" ] && flags+=(-DNORVANE_WERROR=ON)
+
+cmake -S . -B "$build" -G Ninja "${flags[@]}"
+cmake --build "$build" -j "$(nproc)"
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

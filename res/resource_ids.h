@@ -1,0 +1,104 @@
+#pragma once
+// Resource ids: templates, controls, strings, icon and commands. Every id here is fixed: help
+// context ids are derived from template and control ids, so renumbering one orphans its help topic.
+//
+// Control ids are reused across dialogs with other meanings (1013 is the server list in the main
+// window and the stream queue group box in the server dialog), so each dialog's ids carry its prefix:
+// IDC_MAIN_ (template 102), IDC_SERVER_ (120), IDC_OPTIONS_ (129), IDC_LPR_ (133), IDC_STREAM_ (136).
+#include <cstdint>
+
+// Dialog templates.
+inline constexpr uint32_t IDD_SERVER_LIST = 102;      // the main window, "Norvane"
+inline constexpr uint32_t IDD_SERVER = 120;           // "Add Server" / "Modify Server"
+inline constexpr uint32_t IDD_GLOBAL_OPTIONS = 129;   // "Global Options"
+inline constexpr uint32_t IDD_LPR_QUEUE = 133;        // "Add LPR Queue" / "Modify LPR Queue"
+inline constexpr uint32_t IDD_STREAM_QUEUE = 136;     // "Add Stream Queue" / "Modify Stream Queue"
+
+// The application icon.
+inline constexpr uint32_t IDI_NORVANE = 128;
+
+// Commands shared by every dialog; their help contexts are the ids themselves.
+inline constexpr int32_t IDOK = 1;
+inline constexpr int32_t IDCANCEL = 2;
+inline constexpr int32_t ID_HELP = 57670;
+
+// The About item the main window appends to its system menu.
+inline constexpr uint32_t IDM_ABOUTBOX = 16;
+
+// Controls the code never addresses. Both forms occur in the templates and are kept as written:
+// -1 is never subclassed, while 65535 is, yet counts as "no id" for help.
+inline constexpr int32_t IDC_STATIC = -1;
+inline constexpr int32_t IDC_STATIC_FFFF = 65535;
+
+// Template 102, the Servers and Printers list (main window).
+inline constexpr int32_t IDC_MAIN_ICON = 1018;
+inline constexpr int32_t IDC_MAIN_INTRO_TEXT = 1016;
+inline constexpr int32_t IDC_MAIN_ADVICE_TEXT = 1028;
+inline constexpr int32_t IDC_MAIN_NEIGHBORHOOD_TEXT = 1030;
+inline constexpr int32_t IDC_MAIN_SERVER_LIST = 1013;
+inline constexpr int32_t IDC_MAIN_ADD = 1022;
+inline constexpr int32_t IDC_MAIN_MODIFY = 1000;
+inline constexpr int32_t IDC_MAIN_DELETE = 1004;
+inline constexpr int32_t IDC_MAIN_OPTIONS = 1001;
+inline constexpr int32_t IDC_MAIN_AUTOLOCATE_TEXT = 1017;   // hidden and disabled
+
+// Template 120, the server properties dialog.
+inline constexpr int32_t IDC_SERVER_NAME = 1002;
+inline constexpr int32_t IDC_SERVER_NFS_DRIVES = 1049;
+inline constexpr int32_t IDC_SERVER_NFS_PRINTERS = 1046;
+inline constexpr int32_t IDC_SERVER_STREAM_PRINTING = 1045;
+inline constexpr int32_t IDC_SERVER_LPR_PRINTING = 1051;
+inline constexpr int32_t IDC_SERVER_STREAM_GROUP = 1013;
+inline constexpr int32_t IDC_SERVER_STREAM_LIST = 1019;
+inline constexpr int32_t IDC_SERVER_DEFAULT_QUEUE = 1021;    // hidden: carries the flag only
+inline constexpr int32_t IDC_SERVER_STREAM_ADD = 1008;
+inline constexpr int32_t IDC_SERVER_STREAM_MODIFY = 1014;
+inline constexpr int32_t IDC_SERVER_STREAM_DELETE = 1009;
+inline constexpr int32_t IDC_SERVER_LPR_GROUP = 1012;
+inline constexpr int32_t IDC_SERVER_LPR_LIST = 1020;
+inline constexpr int32_t IDC_SERVER_LPR_ADD = 1010;
+inline constexpr int32_t IDC_SERVER_LPR_MODIFY = 1015;
+inline constexpr int32_t IDC_SERVER_LPR_DELETE = 1011;
+
+// Template 129, Global Options. The mask box ids do not follow the rows on screen.
+inline constexpr int32_t IDC_OPTIONS_INTRO_TEXT = 1015;
+inline constexpr int32_t IDC_OPTIONS_USER_NAME = 1006;
+inline constexpr int32_t IDC_OPTIONS_WARNINGS = 1005;
+inline constexpr int32_t IDC_OPTIONS_RESTORE = 1029;         // hidden and disabled
+inline constexpr int32_t IDC_OPTIONS_MASK_GROUP = 1031;
+inline constexpr int32_t IDC_OPTIONS_PARENT_MASK = 1054;
+inline constexpr int32_t IDC_OPTIONS_SPECIFIED_MASK = 1055;
+inline constexpr int32_t IDC_OPTIONS_OWNER_LABEL = 1056;
+inline constexpr int32_t IDC_OPTIONS_OWNER_READ = 1011;
+inline constexpr int32_t IDC_OPTIONS_OWNER_WRITE = 1060;
+inline constexpr int32_t IDC_OPTIONS_OWNER_EXECUTE = 1063;
+inline constexpr int32_t IDC_OPTIONS_GROUP_LABEL = 1057;
+inline constexpr int32_t IDC_OPTIONS_GROUP_READ = 1012;
+inline constexpr int32_t IDC_OPTIONS_GROUP_WRITE = 1061;
+inline constexpr int32_t IDC_OPTIONS_GROUP_EXECUTE = 1066;
+inline constexpr int32_t IDC_OPTIONS_WORLD_LABEL = 1058;
+inline constexpr int32_t IDC_OPTIONS_WORLD_READ = 1059;
+inline constexpr int32_t IDC_OPTIONS_WORLD_WRITE = 1062;
+inline constexpr int32_t IDC_OPTIONS_WORLD_EXECUTE = 1065;
+
+// Template 133, the LPR queue dialog.
+inline constexpr int32_t IDC_LPR_QUEUE_NAME = 1048;
+inline constexpr int32_t IDC_LPR_PERSONAL_NAME = 1010;
+inline constexpr int32_t IDC_LPR_FILTER_TYPE = 1036;
+inline constexpr int32_t IDC_LPR_FILTER_LETTER = 1037;
+inline constexpr int32_t IDC_LPR_USER_NAME = 1006;
+
+// Template 136, the stream queue dialog.
+inline constexpr int32_t IDC_STREAM_PORT = 1050;
+inline constexpr int32_t IDC_STREAM_TELNET = 1038;
+
+// Strings.
+inline constexpr uint32_t IDS_ABOUT_NORVANE = 101;              // "&About Norvane"
+inline constexpr uint32_t IDS_MODIFY_SERVER = 103;              // caption in Modify mode
+inline constexpr uint32_t IDS_CONFIRM_DELETE_SERVER = 104;      // Yes/No before a server is removed
+inline constexpr uint32_t IDS_APP_TITLE = 57344;                // "Norvane", the message box caption
+inline constexpr uint32_t IDS_MODIFY_LPR_QUEUE = 57348;
+inline constexpr uint32_t IDS_MODIFY_STREAM_QUEUE = 57349;
+inline constexpr uint32_t IDS_PORT_RANGE = 57350;
+inline constexpr uint32_t IDS_SERVER_NAME_UNRESOLVED = 57352;   // also its message box's help context
+inline constexpr uint32_t IDS_COMPONENT_NOT_INSTALLED = 57353;

@@ -1,0 +1,151 @@
+#include "config/profile_keys.h"
+#include "config/server_file.h"
+
+#include "platform/profile.h"
+#include "platform/profile_scope.h"
+
+#include <cstring>
+
+namespace {
+
+// Names in a summary list, each counted with its comma, stay within this many characters: the
+// network component reads the list into a buffer of one more byte.
+constexpr std::size_t kSummaryCapacity = 1023;
+
+bool WriteText(const char* section, const char* key, const char* value, const char* path)
+{
+    return WritePrivateProfileStringA(section, key, value, path) != 0;
+}
+
+bool WriteNumber(const char* section, const char* key, int32_t number, const char* path)
+{
+    char value[kTextFieldSize];
+    return FormatText(value, "%d", number) && WriteText(section, key, value, path);
+}
+
+bool WriteServerLine(const ServerEntry& entry, int32_t n, const char* path)
+{
+    char key[kTextFieldSize];
+    char line[kTextFieldSize];
+    return FormatText(key, kServerKeyFormat, n)
+        && FormatText(line, kServerLineFormat, entry.name, entry.nfsDriveMounts, entry.nfsPrinterMounts,
+                      entry.streamPrinting, entry.lprPrinting)
+        && WriteText(kServerListSection, key, line, path);
+}
+
+bool FormatStreamLine(char (&line)[kTextFieldSize], const StreamQueue& queue)
+{
+    return FormatText(line, kStreamLineFormat, static_cast<unsigned long>(queue.port), queue.telnetNegotiation);
+}
+
+bool FormatLprLine(char (&line)[kTextFieldSize], const LprQueue& queue)
+{
+    return FormatText(line, kLprLineFormat, queue.queueName, queue.filter, queue.userName, queue.personalName);
+}
+
+// <name>Queue1.. in list order, then <name>NumQueues with the number written.
+template <typename Record, typename Format>
+bool WriteQueues(const char* section, const char* name, const Record* first, const char* path, Format format)
+{
+    char key[kTextFieldSize];
+    char line[kTextFieldSize];
+    int32_t k = 0;
+    for (const Record* queue = first; queue; queue = queue->next) {
+        ++k;
+        if (!FormatText(key, kQueueKeyFormat, name, k) || !format(line, *queue)
+            || !WriteText(section, key, line, path))
+            return false;
+    }
+    return FormatText(key, kNumQueuesKeyFormat, name) && WriteNumber(section, key, k, path);
+}
+
+bool WriteServer(const ServerEntry& entry, int32_t n, const char* path)
+{
+    if (!WriteServerLine(entry, n, path))
+        return false;
+    if (entry.streamPrinting) {
+        char key[kTextFieldSize];
+        if (!FormatText(key, kDefaultQueueKeyFormat, entry.name)
+            || !WriteNumber(kStreamQueuesSection, key, entry.defaultStreamQueue, path)
+            || !WriteQueues(kStreamQueuesSection, entry.name, entry.streamQueues, path, FormatStreamLine))
+            return false;
+    }
+    return !entry.lprPrinting || WriteQueues(kLprQueuesSection, entry.name, entry.lprQueues, path, FormatLprLine);
+}
+
+// Builds "a,b,c" within kSummaryCapacity; a name that would overflow is left out and later, shorter
+// names still get their place, so the component learns of as many servers as fit.
+class NameList {
+public:
+    void Add(const char* name)
+    {
+        const std::size_t length = std::strlen(name);
+        if (m_length + length + 1 > kSummaryCapacity)
+            return;
+        std::memcpy(m_text + m_length, name, length);
+        m_length += length;
+        m_text[m_length++] = ',';
+        m_text[m_length] = '\0';
+    }
+
+    const char* Text()
+    {
+        if (m_length > 0 && m_text[m_length - 1] == ',')
+            m_text[--m_length] = '\0';
+        return m_text;
+    }
+
+private:
+    char m_text[kSummaryCapacity + 1] = {};
+    std::size_t m_length = 0;
+};
+
+// False when a key could not be formed or a write was refused; every other key is still written.
+bool WriteSummaryKeys(const ServerEntry* first, const char* path)
+{
+    bool complete = true;
+    NameList known;
+    NameList knownPrint;
+    for (const ServerEntry* entry = first; entry; entry = entry->next) {
+        if (entry->nfsDriveMounts)
+            known.Add(entry->name);
+        if (entry->nfsPrinterMounts || entry->streamPrinting || entry->lprPrinting)
+            knownPrint.Add(entry->name);
+        char key[kTextFieldSize];
+        complete = FormatText(key, kStreamEnabledKeyFormat, entry->name)
+                && WriteNumber(kPrintingSection, key, entry->streamPrinting, path) && complete;
+        complete = FormatText(key, kLprEnabledKeyFormat, entry->name)
+                && WriteNumber(kPrintingSection, key, entry->lprPrinting, path) && complete;
+    }
+    complete = WriteText(kServersSection, "KnownServers", known.Text(), path) && complete;
+    complete = WriteText(kServersSection, "KnownPrintServers", knownPrint.Text(), path) && complete;
+    return complete;
+}
+
+} // namespace
+
+void WriteServerSummary(const ServerEntry* first)
+{
+    char path[kProfilePathSize];
+    if (GetProfilePath(path))
+        (void)WriteSummaryKeys(first, path);
+}
+
+ProfileResult SaveServerList(const ServerEntry* first)
+{
+    char path[kProfilePathSize];
+    if (!GetProfilePath(path))
+        return ProfileFailed;
+    // One replacement of the file for the whole list: a save that stops part-way must not leave
+    // new server lines next to an old count and old summaries.
+    ProfileBatch batch(path);
+    int32_t n = 0;
+    for (const ServerEntry* entry = first; entry; entry = entry->next) {
+        if (!WriteServer(*entry, ++n, path))
+            return ProfileFailed;
+    }
+    if (!WriteNumber(kServerListSection, kNumServersKey, n, path) || !WriteSummaryKeys(first, path)
+        || !batch.Commit())
+        return ProfileFailed;
+    return ProfileOk;
+}

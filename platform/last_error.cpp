@@ -1,0 +1,15 @@
+#include "platform/last_error.h"
+
+namespace {
+thread_local uint32_t t_lastError = 0;
+}
+
+uint32_t GetLastError()
+{
+    return t_lastError;
+}
+
+void SetLastError(uint32_t error)
+{
+    t_lastError = error;
+}

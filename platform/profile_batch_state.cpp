@@ -1,0 +1,122 @@
+#include "platform/profile_batch_state.h"
+
+#include "platform/last_error.h"
+
+namespace {
+thread_local ProfileBatchState* t_innermost = nullptr;
+
+std::unique_ptr<ProfileDocument> EmptyDocument()
+{
+    return std::make_unique<ProfileDocument>(std::string());
+}
+} // namespace
+
+ProfileBatchState* FindActiveBatch(const std::string& path)
+{
+    for (ProfileBatchState* batch = t_innermost; batch; batch = batch->m_outer) {
+        if (batch->path == path)
+            return batch;
+    }
+    return nullptr;
+}
+
+ProfileBatchState::ProfileBatchState(std::string batchPath)
+    : path(std::move(batchPath))
+    , m_outer(t_innermost)
+{
+    t_innermost = this;
+}
+
+ProfileBatchState::~ProfileBatchState()
+{
+    // Scopes end in reverse order of their start, so this batch is the innermost one.
+    t_innermost = m_outer;
+}
+
+void ProfileBatchState::Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    m_version = TakeProfileVersion(path);
+    if (m_version.state == FileState::Missing)
+        m_version.document = EmptyDocument();
+}
+
+const ProfileDocument* ProfileBatchState::WorkingDocument()
+{
+    Load();
+    return m_version.document.get();
+}
+
+void ProfileBatchState::Refuse(uint32_t error)
+{
+    if (m_refusal == 0)
+        m_refusal = error;
+}
+
+bool ProfileBatchState::Record(std::string_view section, std::string_view key, std::string_view value)
+{
+    Load();
+    if (!m_version.document) {
+        Refuse(static_cast<uint32_t>(m_version.error));
+        SetLastError(static_cast<uint32_t>(m_version.error));
+        return false;
+    }
+    m_writes.push_back({std::string(section), std::string(key), std::string(value)});
+    m_changed |= m_version.document->SetValue(section, key, value);
+    return true;
+}
+
+bool ProfileBatchState::Fail(int error)
+{
+    SetLastError(static_cast<uint32_t>(error));
+    return false;
+}
+
+bool ProfileBatchState::Commit()
+{
+    if (m_refusal != 0)
+        return Fail(static_cast<int>(m_refusal));
+    if (m_writes.empty())
+        return true;
+
+    std::string target;
+    if (int error = ResolveProfileTarget(path, target))
+        return Fail(error);
+    ProfileLock lock;
+    if (int error = lock.Acquire(target))
+        return Fail(error);
+
+    // Under the lock: if another writer replaced the file since this batch read it, apply the batch
+    // to what is there now, so that neither writer's keys are lost.
+    Load();
+    if (!IsCurrentProfileVersion(m_version, path)) {
+        m_version = ReadProfileVersion(path);
+        if (m_version.state == FileState::Unreadable)
+            return Fail(m_version.error);
+        if (!m_version.document)
+            m_version.document = EmptyDocument();
+        m_changed = false;
+        for (const Write& write : m_writes)
+            m_changed |= m_version.document->SetValue(write.section, write.key, write.value);
+    }
+    if (!m_changed)
+        return true;
+
+    std::string bytes = m_version.document->Serialize();
+    if (int error = ReplaceProfileFile(target, bytes))
+        return Fail(error);
+
+    int statError = 0;
+    m_version.state = StatProfileFile(path, m_version.identity, statError);
+    m_version.error = statError;
+    // Edits keep their old text alive; start afresh from the bytes once that outweighs the file,
+    // so that a program saving in a loop does not grow.
+    if (m_version.document->OwnedBytes() > bytes.size())
+        m_version.document = std::make_unique<ProfileDocument>(std::move(bytes));
+    StoreProfileVersion(path, std::move(m_version));
+    m_writes.clear();
+    m_changed = false;
+    return true;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// What a ProfileBatch collects, and how it lands. Internal to the profile functions; a single write
+// outside any batch is a batch of one.
+#include "platform/profile_cache.h"
+
+#include <string>
+#include <vector>
+
+struct ProfileBatchState;
+ProfileBatchState* FindActiveBatch(const std::string& path);
+
+struct ProfileBatchState {
+    explicit ProfileBatchState(std::string path);
+    ~ProfileBatchState();
+    ProfileBatchState(const ProfileBatchState&) = delete;
+    ProfileBatchState& operator=(const ProfileBatchState&) = delete;
+
+    // The version the batch started from with its writes applied; null when the file is unreadable.
+    const ProfileDocument* WorkingDocument();
+    // Records a write that has passed the read-back checks; false (and the batch refused) when the
+    // file cannot be read.
+    bool Record(std::string_view section, std::string_view key, std::string_view value);
+    void Refuse(uint32_t error);
+    // Lands every recorded write in one replacement of the file; sets the last error on failure.
+    bool Commit();
+
+    const std::string path;
+
+private:
+    friend ProfileBatchState* FindActiveBatch(const std::string& path);
+
+    struct Write {
+        std::string section, key, value;
+    };
+    void Load();
+    bool Fail(int error);
+
+    std::vector<Write> m_writes;
+    ProfileVersion m_version;
+    bool m_loaded = false;
+    bool m_changed = false;
+    uint32_t m_refusal = 0;
+    ProfileBatchState* m_outer = nullptr;
+};
+
+// The innermost batch of this thread on `path`, or null.
+ProfileBatchState* FindActiveBatch(const std::string& path);

@@ -1,0 +1,32 @@
+#include "platform/profile_scope.h"
+
+#include "platform/profile_batch_state.h"
+
+struct ProfileReadScopeState {
+    std::string path;
+};
+
+ProfileBatch::ProfileBatch(const char* path)
+    : m_state(std::make_unique<ProfileBatchState>(path ? path : ""))
+{
+}
+
+ProfileBatch::~ProfileBatch() = default;
+
+bool ProfileBatch::Commit()
+{
+    return m_state->Commit();
+}
+
+ProfileReadScope::ProfileReadScope(const char* path)
+    : m_state(std::make_unique<ProfileReadScopeState>(ProfileReadScopeState{path ? path : ""}))
+{
+    // Check the disk once, then hold on to what it held.
+    ProfileDocumentForReading(m_state->path);
+    PinProfile(m_state->path);
+}
+
+ProfileReadScope::~ProfileReadScope()
+{
+    UnpinProfile(m_state->path);
+}

@@ -44,6 +44,7 @@ public:
     const SystemMenu& systemMenu() const { return m_systemMenu; }
     // Icon resource set for the big or small icon; 0 when none was set.
     uint32_t icon(bool big) const { return big ? m_bigIcon : m_smallIcon; }
+    // The observer of this dialog's windows; dropped when the windows are destroyed.
     void SetObserver(WindowObserver* observer) { m_observer = observer; }
     WindowObserver* observer() const { return m_observer; }
     // Runs the initialisation (WM_INITDIALOG): OnInitDialog, then, when it returns nonzero, the

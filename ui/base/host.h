@@ -43,6 +43,9 @@ public:
     virtual bool TrackWhatsThisMenu(HWND window) = 0;
     // Opens the help window at topic `contextId`.
     virtual void OpenHelpWindow(uint32_t contextId) = 0;
+    // Opens the help window at the overview topic of the dialog of template `templateId` (what
+    // the Help button of every dialog does).
+    virtual void OpenHelpOverview(uint32_t templateId) = 0;
     // Closes the help window, if one is open.
     virtual void QuitHelp() = 0;
 };

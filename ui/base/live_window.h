@@ -34,6 +34,9 @@ public:
                Rect dialogUnits, uint32_t style, uint32_t exStyle, WNDPROC windowProc);
     ~LiveWindow();
     LiveWindow(const LiveWindow&) = delete;
+
+    // True while `window` names a window that has not been destroyed.
+    static bool Exists(const LiveWindow* window);
     LiveWindow& operator=(const LiveWindow&) = delete;
 
     // Takes ownership of a child window and returns its handle.

@@ -19,7 +19,7 @@ void UserClick(HWND button);
 // `index` of a combo box (CBN_SELCHANGE); -1 for "none" in a list box.
 void UserSelectRow(HWND listOrCombo, int index);
 // A double click on row `index` of a list box: it is selected as by UserSelectRow, then
-// LBN_DBLCLK (with LBS_NOTIFY).
+// LBN_DBLCLK (with LBS_NOTIFY). -1 is a double click below the last row: LBN_DBLCLK alone.
 void UserDoubleClickRow(HWND list, int index);
 // Enter: presses the default button when it is enabled and visible; IDOK when the dialog has no
 // default button.

@@ -4,6 +4,10 @@
 // platform's, so that handlers and tables read like their design.
 #include <cstdint>
 
+// IDOK, IDCANCEL, ID_HELP and IDS_APP_TITLE (the caption of every message box) live with the
+// other resource ids.
+#include "res/resource_ids.h"
+
 class LiveWindow;
 
 using UINT = uint32_t;
@@ -63,14 +67,9 @@ inline constexpr UINT LBN_DBLCLK = 2;
 inline constexpr UINT CBN_SELCHANGE = 1;
 inline constexpr UINT EN_CHANGE = 0x0300;
 
-// Command ids and message box answers.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+// Message box answers.
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
-inline constexpr int ID_HELP = 57670;
-// The string that holds the application title, the caption of every message box.
-inline constexpr uint32_t AFX_IDS_APP_TITLE = 57344;
 
 // List box and combo box results.
 inline constexpr int LB_ERR = -1;

@@ -12,6 +12,3 @@
 // HELP_QUIT: closes the help window.
 // Returns false for an unknown command, an empty pair list or when no host is installed.
 bool WinHelpA(HWND window, UINT command, uintptr_t data);
-
-// The overview topic of a dialog, where its Help button opens the help window.
-uint32_t DialogOverviewContext(uint32_t templateId);

@@ -7,7 +7,8 @@ enum class WindowChange {
     Text,       // the window text (a control's text or a dialog's caption)
     Enabled,    // WS_DISABLED came or went
     Visible,    // WS_VISIBLE came or went
-    Style,      // other style or extended style bits (for instance BS_DEFPUSHBUTTON, WS_EX_CONTEXTHELP)
+    Style,      // other style or extended style bits (for instance BS_DEFPUSHBUTTON, WS_EX_CONTEXTHELP),
+                // or an edit field's text limit
     Check,      // check state of a check box or radio button
     Rows,       // rows of a list box or items of a combo box (re-read them all)
     Selection,  // current row or item

@@ -1,0 +1,193 @@
+#include "platform/file_fault.h"
+#include "platform/last_error.h"
+#include "platform/profile.h"
+#include "platform/profile_scope.h"
+#include "tests/support/temp_system_dir.h"
+
+#include <cerrno>
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Read(const std::string& path, const char* section, const char* key)
+{
+    char buffer[64];
+    GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, path.c_str());
+    return buffer;
+}
+
+int CountEntries(const std::string& dir, const std::string& needle)
+{
+    int count = 0;
+    DIR* d = opendir(dir.c_str());
+    while (const dirent* entry = readdir(d))
+        count += std::string(entry->d_name).find(needle) != std::string::npos;
+    closedir(d);
+    return count;
+}
+
+struct FaultGuard {
+    ~FaultGuard() { SetFileFaultForTesting({}); }
+};
+
+TEST(ProfileBatch, LandsAllWritesInOneReplacementAndSeesItsOwnWrites)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    WriteFileBytes(path, "[keep]\nx=1\n");
+    FaultGuard guard;
+    int renames = 0;
+    SetFileFaultForTesting([&](FileStep step) { renames += step == FileStep::Rename; return 0; });
+    {
+        ProfileBatch batch(path.c_str());
+        for (int i = 0; i < 100; ++i)
+            ASSERT_NE(WritePrivateProfileStringA("s", ("k" + std::to_string(i)).c_str(), std::to_string(i).c_str(), path.c_str()), 0);
+        EXPECT_EQ(Read(path, "s", "k42"), "42");
+        EXPECT_EQ(ReadFileBytes(path), "[keep]\nx=1\n") << "nothing lands before the commit";
+        ASSERT_TRUE(batch.Commit());
+    }
+    EXPECT_EQ(renames, 1);
+    EXPECT_EQ(Read(path, "s", "k99"), "99");
+    EXPECT_EQ(Read(path, "keep", "x"), "1");
+}
+
+TEST(ProfileBatch, ARefusedWriteOrNoCommitLeavesTheFileAsItWas)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    const std::string before = "[s]\r\nk=old\r\n";
+    WriteFileBytes(path, before);
+    {
+        ProfileBatch batch(path.c_str());
+        EXPECT_NE(WritePrivateProfileStringA("s", "k", "new", path.c_str()), 0);
+        EXPECT_EQ(WritePrivateProfileStringA("s", "bad=key", "v", path.c_str()), 0);
+        EXPECT_NE(WritePrivateProfileStringA("s", "j", "later", path.c_str()), 0);
+        EXPECT_FALSE(batch.Commit());
+        EXPECT_EQ(GetLastError(), static_cast<uint32_t>(EINVAL));
+    }
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(Read(path, "s", "k"), "old") << "the discarded edits are not seen afterwards";
+    {
+        ProfileBatch batch(path.c_str());
+        EXPECT_NE(WritePrivateProfileStringA("s", "k", "new", path.c_str()), 0);
+    }
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(Read(path, "s", "k"), "old");
+}
+
+TEST(ProfileBatch, AppliesItselfToAFileReplacedMeanwhile)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    WriteFileBytes(path, "[s]\na=1\n");
+    ProfileBatch batch(path.c_str());
+    ASSERT_NE(WritePrivateProfileStringA("s", "b", "2", path.c_str()), 0);
+    WriteFileBytes(path + ".other", "[s]\na=1\nc=3\n");
+    rename((path + ".other").c_str(), path.c_str()); // another writer's replacement
+    ASSERT_TRUE(batch.Commit());
+    EXPECT_EQ(ReadFileBytes(path), "[s]\na=1\nc=3\nb=2\n");
+}
+
+TEST(ProfileReadScope, GivesOneVersionUntilItEndsOrWritesItself)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    WriteFileBytes(path, "[s]\nk=1\n");
+    {
+        ProfileReadScope scope(path.c_str());
+        EXPECT_EQ(Read(path, "s", "k"), "1");
+        WriteFileBytes(path + ".other", "[s]\nk=2\n");
+        rename((path + ".other").c_str(), path.c_str());
+        EXPECT_EQ(Read(path, "s", "k"), "1") << "the snapshot holds";
+        ASSERT_NE(WritePrivateProfileStringA("s", "j", "3", path.c_str()), 0);
+        EXPECT_EQ(Read(path, "s", "j"), "3") << "its own write is seen";
+        EXPECT_EQ(Read(path, "s", "k"), "2") << "and the write went to the current file";
+    }
+    EXPECT_EQ(Read(path, "s", "k"), "2");
+}
+
+struct FaultCase {
+    FileStep step;
+    int error;
+};
+
+class ProfileFaults : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(ProfileFaults, AFailedStepLeavesTheFileAndNoTemporaryBehind)
+{
+    const FaultCase& c = GetParam();
+    for (const bool fileExists : {true, false}) {
+        TempSystemDir dir;
+        const std::string path = dir.iniPath();
+        const std::string before = "[s]\r\nk=v\r\n";
+        if (fileExists)
+            WriteFileBytes(path, before);
+        FaultGuard guard;
+        SetFileFaultForTesting([&](FileStep step) { return step == c.step ? c.error : 0; });
+        EXPECT_EQ(WritePrivateProfileStringA("s", "k", "changed", path.c_str()), 0);
+        EXPECT_EQ(GetLastError(), static_cast<uint32_t>(c.error));
+        SetFileFaultForTesting({});
+        struct stat st {};
+        if (fileExists)
+            EXPECT_EQ(ReadFileBytes(path), before);
+        else
+            EXPECT_NE(stat(path.c_str(), &st), 0) << "no file appears";
+        EXPECT_EQ(CountEntries(dir.path(), ".tmp"), 0);
+        EXPECT_EQ(Read(path, "s", "k"), fileExists ? "v" : "");
+    }
+}
+
+std::vector<FaultCase> AllFaults()
+{
+    std::vector<FaultCase> cases;
+    for (FileStep step : {FileStep::OpenLock, FileStep::Lock, FileStep::CreateTemp, FileStep::Write, FileStep::Sync,
+                          FileStep::Chmod, FileStep::Rename, FileStep::SyncDirectory})
+        for (int error : {ENOSPC, EACCES, EIO})
+            cases.push_back({step, error});
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, ProfileFaults, ::testing::ValuesIn(AllFaults()));
+
+TEST(ProfileConcurrency, TwoProcessesWritingDifferentKeysLoseNone)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    constexpr int kRounds = 150;
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = fork();
+        if (children[child] == 0) {
+            for (int i = 0; i < kRounds; ++i) {
+                const std::string key = "p" + std::to_string(child) + "k" + std::to_string(i);
+                if (!WritePrivateProfileStringA("s", key.c_str(), "1", path.c_str()))
+                    _exit(1);
+            }
+            _exit(0);
+        }
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int child = 0; child < 2; ++child)
+        for (int i = 0; i < kRounds; ++i)
+            EXPECT_EQ(GetPrivateProfileIntA("s", ("p" + std::to_string(child) + "k" + std::to_string(i)).c_str(), 0, path.c_str()), 1u);
+}
+
+TEST(ProfileConcurrency, ALeftoverTemporaryIsCleanedAtTheNextWrite)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    WriteFileBytes(dir.file(".kqnet.ini.tmp-dead01"), "partial");
+    ASSERT_NE(WritePrivateProfileStringA("s", "k", "v", path.c_str()), 0);
+    EXPECT_EQ(CountEntries(dir.path(), ".tmp"), 0);
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#include "platform/component_library.h"
+
+#include "tests/support/fake_network_component.h"
+#include "tests/support/temp_system_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+class ComponentLibraryTest : public testing::Test {
+protected:
+    ComponentLibraryTest() { setenv("NORVANE_COMPONENT_LOG", m_log.c_str(), 1); }
+    ~ComponentLibraryTest() override { unsetenv("NORVANE_COMPONENT_LOG"); }
+
+    void InstallLibrary(const char* built)
+    {
+        std::filesystem::copy_file(built, m_dir.file("libkqnet95x.so"));
+    }
+
+    // What the library's entry received, all calls together; "<none>" when it was never called.
+    std::string Received() const
+    {
+        return std::filesystem::exists(m_log) ? ReadFileBytes(m_log) : "<none>";
+    }
+
+    TempSystemDir m_dir;
+    std::string m_log = m_dir.file("received");
+};
+
+TEST_F(ComponentLibraryTest, EntryReceivesTheEightRequestBytes)
+{
+    InstallLibrary(FAKE_COMPONENT_LIBRARY);
+    SendComponentRequest(ComponentRequest{22, 1});
+    SendComponentRequest(ComponentRequest{22, 0});
+    SendComponentRequest(ComponentRequest{22, 0x01020304});
+
+    const std::string received = Received();
+    ASSERT_EQ(received.size(), 24u);
+    const auto check = [&](size_t call, const std::string& value) {
+        EXPECT_EQ(received[call * 8], '\x16') << "call " << call;
+        EXPECT_EQ(received.substr(call * 8 + 4, 4), value) << "call " << call;
+    };
+    check(0, std::string("\x01\0\0\0", 4));
+    check(1, std::string("\0\0\0\0", 4));
+    check(2, std::string("\x04\x03\x02\x01", 4));
+}
+
+TEST_F(ComponentLibraryTest, MissingLibraryOrEntryDoesNothing)
+{
+    SendComponentRequest(ComponentRequest{22, 1});
+    EXPECT_EQ(Received(), "<none>") << "no library";
+
+    InstallLibrary(FAKE_COMPONENT_LIBRARY_WITHOUT_ENTRY);
+    SendComponentRequest(ComponentRequest{22, 1});
+    EXPECT_EQ(Received(), "<none>") << "no entry";
+}
+
+TEST_F(ComponentLibraryTest, RelativeSystemDirectoryIsNeverLoadedFrom)
+{
+    InstallLibrary(FAKE_COMPONENT_LIBRARY);
+    const std::filesystem::path system(m_dir.path());
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(system.parent_path());
+    setenv("NORVANE_SYSTEM_DIR", system.filename().c_str(), 1);
+    SendComponentRequest(ComponentRequest{22, 1});
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(Received(), "<none>");
+}
+
+TEST_F(ComponentLibraryTest, FakeTakesTheRequestsWhileInstalled)
+{
+    InstallLibrary(FAKE_COMPONENT_LIBRARY);
+    {
+        FakeNetworkComponent fake;
+        SendComponentRequest(ComponentRequest{22, 1});
+        ASSERT_EQ(fake.requests().size(), 1u);
+        EXPECT_EQ(fake.requests()[0].code, 22);
+        EXPECT_EQ(fake.requests()[0].value, 1);
+    }
+    EXPECT_EQ(Received(), "<none>");
+    SendComponentRequest(ComponentRequest{22, 0});
+    EXPECT_EQ(Received().size(), 8u) << "the library is back once the fake is gone";
+}
+
+} // namespace

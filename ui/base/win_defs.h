@@ -15,6 +15,8 @@ using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;
 using BOOL = int;
+inline constexpr BOOL FALSE = 0;
+inline constexpr BOOL TRUE = 1;
 // A window handle is a pointer to the live window it names (a control or a dialog's frame).
 using HWND = LiveWindow*;
 

@@ -1,0 +1,20 @@
+#include "ui/base/host.h"
+
+namespace {
+Host* g_currentHost = nullptr;
+}
+
+Host* CurrentHost()
+{
+    return g_currentHost;
+}
+
+HostScope::HostScope(Host& host) : m_previous(g_currentHost)
+{
+    g_currentHost = &host;
+}
+
+HostScope::~HostScope()
+{
+    g_currentHost = m_previous;
+}

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <strings.h>
+#include <utility>
 
 FakeResolver::FakeResolver()
     : m_previous(SetResolverForTesting(this))

@@ -54,6 +54,11 @@ void SendToAll(HWND window, UINT message, bool childrenFirst)
 
 CDialog::CDialog(uint32_t templateId, CDialog* parent) : m_templateId(templateId), m_parent(parent) {}
 
+CDialog::CDialog(const DialogTemplate& dialogTemplate, CDialog* parent)
+    : m_templateId(dialogTemplate.id), m_parent(parent), m_template(&dialogTemplate)
+{
+}
+
 CDialog::~CDialog()
 {
     DestroyWindows();
@@ -62,7 +67,7 @@ CDialog::~CDialog()
 int CDialog::DoModal()
 {
     Host* host = CurrentHost();
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
+    const DialogTemplate* dialogTemplate = m_template ? m_template : FindDialogTemplate(m_templateId);
     if (!host || !dialogTemplate || m_frame)
         return -1;
     m_template = dialogTemplate;

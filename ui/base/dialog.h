@@ -19,6 +19,8 @@ class CDialog {
 public:
     // `parent` is the dialog's owner (null for none); nothing is created until DoModal.
     CDialog(uint32_t templateId, CDialog* parent);
+    // A dialog built from a template that is not in the resources (tests, tools).
+    CDialog(const DialogTemplate& dialogTemplate, CDialog* parent);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;

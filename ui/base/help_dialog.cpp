@@ -50,6 +50,11 @@ bool IsComboBoxEdit(int32_t id, HWND window)
 
 HelpDialog::HelpDialog(uint32_t templateId, CDialog* parent) : CDialog(templateId, parent), m_templateId(templateId) {}
 
+HelpDialog::HelpDialog(const DialogTemplate& dialogTemplate, CDialog* parent)
+    : CDialog(dialogTemplate, parent), m_templateId(dialogTemplate.id)
+{
+}
+
 HelpDialog::~HelpDialog() = default;
 
 const MessageMap& HelpDialog::ThisMessageMap()

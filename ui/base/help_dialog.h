@@ -10,6 +10,7 @@
 class HelpDialog : public CDialog {
 public:
     HelpDialog(uint32_t templateId, CDialog* parent);
+    HelpDialog(const DialogTemplate& dialogTemplate, CDialog* parent);
     ~HelpDialog() override;
 
     static const MessageMap& ThisMessageMap();

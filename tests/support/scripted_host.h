@@ -1,0 +1,83 @@
+#pragma once
+// A host for tests: it runs each modal dialog's initialisation, then plays the next queued script
+// of user actions for it, answers message boxes from a queue and records what the dialogs asked
+// of the screen (message boxes, beeps, help). It installs itself for its lifetime. A dialog whose
+// script ends before it does, a dialog without a script, an unexpected message box and a script
+// or answer left unused fail the test; nothing waits for input.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/support/script_actions.h"
+#include "ui/base/host.h"
+
+enum class HelpRequestKind { Popup, WhatsThisMenu, Window, Overview, Quit };
+
+struct HelpRequest {
+    HelpRequestKind kind;
+    int32_t windowId;   // id of the window the request was made for (0 for a dialog's frame)
+    uint32_t id;        // context id (Popup, WhatsThisMenu, Window) or template id (Overview)
+    friend bool operator==(const HelpRequest&, const HelpRequest&) = default;
+};
+
+struct MessageBoxRecord {
+    std::string text;
+    std::string caption;
+    UINT type;
+    int answer;
+};
+
+class ScriptedHost : public Host {
+public:
+    ScriptedHost();
+    ~ScriptedHost() override;
+
+    // Queues the script of the next dialog to open; dialogs take scripts in the order they open
+    // (a dialog opened by another's action takes the next one while the outer one waits).
+    void Script(std::vector<ScriptAction> actions);
+    // Queues the answer to the next message box.
+    void AnswerNext(int answer);
+    // Whether the user picks "What's This?" from the context menu (default: yes).
+    void ChooseWhatsThis(bool choose) { m_chooseWhatsThis = choose; }
+    // The desktop and the dialog base units (default 1024 x 768 and 4 x 8: one pixel a unit).
+    void SetDesktop(const Rect& desktop) { m_desktop = desktop; }
+    void SetBaseUnits(int x, int y);
+    // Attached to every dialog before its initialisation.
+    void ObserveWith(WindowObserver* observer) { m_observer = observer; }
+
+    const std::vector<MessageBoxRecord>& messageBoxes() const { return m_messageBoxes; }
+    const std::vector<UINT>& beeps() const { return m_beeps; }
+    const std::vector<HelpRequest>& helpRequests() const { return m_helpRequests; }
+    // Template ids of the dialogs run, in the order they opened.
+    const std::vector<uint32_t>& dialogsRun() const { return m_dialogsRun; }
+
+    void RunModal(CDialog& dialog) override;
+    int MessageBox(const std::string& text, const std::string& caption, UINT type) override;
+    void MessageBeep(UINT type) override;
+    Rect DesktopRect() override { return m_desktop; }
+    Rect MapDialogRect(const CDialog& dialog, const Rect& dialogUnits) override;
+    Rect DialogWindowRect(const CDialog& dialog) override;
+    Point DialogClientOrigin(const CDialog& dialog) override;
+    void MoveDialog(CDialog& dialog, const Rect& windowRect, bool repaint) override;
+    void ShowHelpPopup(HWND window, uint32_t contextId) override;
+    bool TrackWhatsThisMenu(HWND window) override;
+    void OpenHelpWindow(uint32_t contextId) override;
+    void OpenHelpOverview(uint32_t templateId) override;
+    void QuitHelp() override;
+
+private:
+    HostScope m_scope{*this};
+    std::deque<std::vector<ScriptAction>> m_scripts;
+    std::deque<int> m_answers;
+    bool m_chooseWhatsThis = true;
+    Rect m_desktop{0, 0, 1024, 768};
+    int m_baseX = 4;
+    int m_baseY = 8;
+    WindowObserver* m_observer = nullptr;
+    std::map<const CDialog*, Rect> m_windows;
+    std::vector<MessageBoxRecord> m_messageBoxes;
+    std::vector<UINT> m_beeps;
+    std::vector<HelpRequest> m_helpRequests;
+    std::vector<uint32_t> m_dialogsRun;
+};

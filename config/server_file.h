@@ -32,8 +32,9 @@ inline constexpr std::size_t kProfilePathSize = 260;
 [[nodiscard]] int32_t SplitFields(char* text, char** fields, int32_t maximum);
 
 // Appends the servers of the file, in file order, with their queues, to `list` (normally empty).
-// Reads one consistent version of the file. ProfileFailed when there is no profile path or memory
-// runs out; a missing file loads as nothing.
+// Reads one consistent version of the file. Numbered keys are read up to their count, skipping absent
+// ones, but 4096 absent keys in a row end the scan, so a damaged count cannot stall the load.
+// ProfileFailed when there is no profile path or memory runs out; a missing file loads as nothing.
 [[nodiscard]] ProfileResult LoadServerList(ServerList& list);
 
 // Fill one entry's defaultStreamQueue and stream queues, or its LPR queues, from the file.

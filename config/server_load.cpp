@@ -14,6 +14,25 @@ constexpr uint32_t kDefaultPort = 9100;
 constexpr uint32_t kHighestPort = 65536;
 constexpr int kFlagCount = 4;
 
+// A count from a damaged file can be anything up to 2^31 - 1, and reading that many absent keys
+// would hang the program for many minutes. Saves never leave gaps, so after this many absent keys
+// in a row the rest are taken to be absent too.
+constexpr int32_t kLongestGap = 4096;
+
+// Counts absent keys in a row; tells the scan over numbered keys when to give up.
+class GapCounter {
+public:
+    // Call with whether key n was found; false when the scan should stop.
+    [[nodiscard]] bool Continue(bool found)
+    {
+        m_missing = found ? 0 : m_missing + 1;
+        return m_missing < kLongestGap;
+    }
+
+private:
+    int32_t m_missing = 0;
+};
+
 // A value read into a text-field buffer; an empty value counts as no value.
 bool ReadValue(const char* section, const char (&key)[kTextFieldSize], char (&value)[kTextFieldSize], const char* path)
 {
@@ -117,9 +136,13 @@ ProfileResult LoadQueues(const char* section, const char* name, Record*& head, c
         return ProfileOk;
     const int32_t count = ReadCount(section, key, path);
     Record** tail = TailOf(head);
+    GapCounter gaps;
     for (int32_t k = 1; k <= count; ++k) {
         char value[kTextFieldSize];
-        if (!FormatText(key, kQueueKeyFormat, name, k) || !ReadValue(section, key, value, path))
+        const bool found = FormatText(key, kQueueKeyFormat, name, k) && ReadValue(section, key, value, path);
+        if (!gaps.Continue(found))
+            break;
+        if (!found)
             continue;
         Record* queue = new (std::nothrow) Record{};
         if (!queue)
@@ -172,10 +195,14 @@ ProfileResult LoadServerList(ServerList& list)
     ProfileReadScope snapshot(path);
     const int32_t count = static_cast<int32_t>(GetPrivateProfileIntA(kServerListSection, kNumServersKey, 0, path));
     ServerEntry** tail = TailOf(list);
+    GapCounter gaps;
     for (int32_t n = 1; n <= count; ++n) {
         char key[kTextFieldSize];
         char line[kTextFieldSize];
-        if (!FormatText(key, kServerKeyFormat, n) || !ReadValue(kServerListSection, key, line, path))
+        const bool found = FormatText(key, kServerKeyFormat, n) && ReadValue(kServerListSection, key, line, path);
+        if (!gaps.Continue(found))
+            break;
+        if (!found)
             continue;
         ServerEntry* entry = new (std::nothrow) ServerEntry{};
         if (!entry)

@@ -69,6 +69,20 @@ TEST(LoadServerList, CountsDecideWhatIsRead)
     }
 }
 
+TEST(LoadServerList, HugeCountsEndAfterALongRunOfAbsentKeys)
+{
+    TempSystemDir dir;
+    // 4095 absent keys in a row are still read past; 4096 end the scan.
+    WriteFileBytes(dir.iniPath(),
+                   "[ServerList]\nNumServers=2147483647\nServer1=a,0,0,1,0\nServer4097=b,0,0,0,0\n"
+                   "Server8194=c,0,0,0,0\n"
+                   "[StreamQueues]\naNumQueues=2147483647\naQueue4096=515,0\naQueue8193=631,0\n");
+    OwnedList list;
+    ASSERT_EQ(LoadServerList(list.head), ProfileOk);
+    ASSERT_EQ(list.Names(), (Lines{"a", "b"}));
+    EXPECT_EQ(StreamLines(*list.head), (Lines{"515,0"}));
+}
+
 TEST(LoadServerList, FlagIsOnOnlyWhenItsFieldStartsWithOne)
 {
     TempSystemDir dir;

@@ -72,14 +72,14 @@ int32_t ClampToInt32(long value)
 void ParseServerLine(const char (&line)[kTextFieldSize], ServerEntry& entry)
 {
     char text[kTextFieldSize];
-    std::memcpy(text, line, sizeof text);
+    std::memcpy(text, line, std::strlen(line) + 1);
     char* fields[kFlagCount + 1] = {};
     const int32_t count = SplitFields(text, fields, kFlagCount + 1);
     int32_t* flags[kFlagCount] = {&entry.nfsDriveMounts, &entry.nfsPrinterMounts, &entry.streamPrinting,
                                   &entry.lprPrinting};
     if (count == 0) {
         // More than five fields means at least five commas, so each search below finds one.
-        std::memcpy(text, line, sizeof text);
+        std::memcpy(text, line, std::strlen(line) + 1);
         for (int flag = kFlagCount - 1; flag >= 0; --flag) {
             char* comma = std::strrchr(text, ',');
             *comma = '\0';
@@ -137,9 +137,11 @@ ProfileResult LoadQueues(const char* section, const char* name, Record*& head, c
     const int32_t count = ReadCount(section, key, path);
     Record** tail = TailOf(head);
     GapCounter gaps;
-    for (int32_t k = 1; k <= count; ++k) {
+    // 64-bit counters: a count of INT32_MAX must not overflow the loop.
+    for (int64_t k = 1; k <= count; ++k) {
         char value[kTextFieldSize];
-        const bool found = FormatText(key, kQueueKeyFormat, name, k) && ReadValue(section, key, value, path);
+        const bool found = FormatText(key, kQueueKeyFormat, name, static_cast<int>(k))
+                        && ReadValue(section, key, value, path);
         if (!gaps.Continue(found))
             break;
         if (!found)
@@ -196,10 +198,11 @@ ProfileResult LoadServerList(ServerList& list)
     const int32_t count = static_cast<int32_t>(GetPrivateProfileIntA(kServerListSection, kNumServersKey, 0, path));
     ServerEntry** tail = TailOf(list);
     GapCounter gaps;
-    for (int32_t n = 1; n <= count; ++n) {
+    for (int64_t n = 1; n <= count; ++n) {
         char key[kTextFieldSize];
         char line[kTextFieldSize];
-        const bool found = FormatText(key, kServerKeyFormat, n) && ReadValue(kServerListSection, key, line, path);
+        const bool found = FormatText(key, kServerKeyFormat, static_cast<int>(n))
+                        && ReadValue(kServerListSection, key, line, path);
         if (!gaps.Continue(found))
             break;
         if (!found)

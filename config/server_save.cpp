@@ -77,9 +77,9 @@ bool WriteServer(const ServerEntry& entry, int32_t n, const char* path)
 // names still get their place, so the component learns of as many servers as fit.
 class NameList {
 public:
-    void Add(const char* name)
+    void Add(const char (&name)[kTextFieldSize])
     {
-        const std::size_t length = std::strlen(name);
+        const std::size_t length = strnlen(name, kTextFieldSize - 1);
         if (m_length + length + 1 > kSummaryCapacity)
             return;
         std::memcpy(m_text + m_length, name, length);

@@ -32,9 +32,9 @@ std::optional<std::string_view> FindProfileValue(const char* section, const char
     return UnquoteProfileValue(*value);
 }
 
-bool HasAny(std::string_view text, std::string_view characters)
+bool HasAny(const char* text, const char* characters)
 {
-    return text.find_first_of(characters) != std::string_view::npos;
+    return std::strpbrk(text, characters) != nullptr;
 }
 
 // 0 when section, key and value would read back exactly as they are written; EINVAL otherwise.

@@ -11,7 +11,7 @@ std::unique_ptr<ProfileDocument> EmptyDocument()
 }
 } // namespace
 
-ProfileBatchState* FindActiveBatch(const std::string& path)
+ProfileBatchState* FindActiveBatch(std::string_view path)
 {
     for (ProfileBatchState* batch = t_innermost; batch; batch = batch->m_outer) {
         if (batch->path == path)
@@ -63,7 +63,10 @@ bool ProfileBatchState::Record(std::string_view section, std::string_view key, s
         SetLastError(static_cast<uint32_t>(m_version.error));
         return false;
     }
-    m_writes.push_back({std::string(section), std::string(key), std::string(value)});
+    for (const std::string_view part : {section, key, value}) {
+        m_writeLog += part;
+        m_writeLog += '\0';
+    }
     m_changed |= m_version.document->SetValue(section, key, value);
     return true;
 }
@@ -78,7 +81,7 @@ bool ProfileBatchState::Commit()
 {
     if (m_refusal != 0)
         return Fail(static_cast<int>(m_refusal));
-    if (m_writes.empty())
+    if (m_writeLog.empty())
         return true;
 
     std::string target;
@@ -98,8 +101,17 @@ bool ProfileBatchState::Commit()
         if (!m_version.document)
             m_version.document = EmptyDocument();
         m_changed = false;
-        for (const Write& write : m_writes)
-            m_changed |= m_version.document->SetValue(write.section, write.key, write.value);
+        std::string_view log = m_writeLog;
+        const auto next = [&log] {
+            const std::string_view part = log.substr(0, log.find('\0'));
+            log.remove_prefix(part.size() + 1);
+            return part;
+        };
+        while (!log.empty()) {
+            const std::string_view section = next();
+            const std::string_view key = next();
+            m_changed |= m_version.document->SetValue(section, key, next());
+        }
     }
     if (!m_changed)
         return true;
@@ -116,7 +128,7 @@ bool ProfileBatchState::Commit()
     if (m_version.document->OwnedBytes() > bytes.size())
         m_version.document = std::make_unique<ProfileDocument>(std::move(bytes));
     StoreProfileVersion(path, std::move(m_version));
-    m_writes.clear();
+    m_writeLog.clear();
     m_changed = false;
     return true;
 }

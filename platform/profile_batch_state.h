@@ -7,7 +7,8 @@
 #include <vector>
 
 struct ProfileBatchState;
-ProfileBatchState* FindActiveBatch(const std::string& path);
+// The innermost batch of this thread on `path`, or null.
+ProfileBatchState* FindActiveBatch(std::string_view path);
 
 struct ProfileBatchState {
     explicit ProfileBatchState(std::string path);
@@ -27,15 +28,14 @@ struct ProfileBatchState {
     const std::string path;
 
 private:
-    friend ProfileBatchState* FindActiveBatch(const std::string& path);
+    friend ProfileBatchState* FindActiveBatch(std::string_view path);
 
-    struct Write {
-        std::string section, key, value;
-    };
     void Load();
     bool Fail(int error);
 
-    std::vector<Write> m_writes;
+    // Every recorded write as "section\0key\0value\0", in order: kept to apply the batch again
+    // to a file that another writer replaced meanwhile. One buffer, not three strings a write.
+    std::string m_writeLog;
     ProfileVersion m_version;
     bool m_loaded = false;
     bool m_changed = false;
@@ -43,5 +43,3 @@ private:
     ProfileBatchState* m_outer = nullptr;
 };
 
-// The innermost batch of this thread on `path`, or null.
-ProfileBatchState* FindActiveBatch(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "platform/profile_batch_state.h"
 
+#include <functional>
 #include <unordered_map>
 
 namespace {
@@ -12,11 +13,26 @@ struct CacheEntry {
     int pins = 0;
 };
 
+struct PathHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view path) const { return std::hash<std::string_view>{}(path); }
+};
+
 // Single-threaded by design: the program has one user-interface thread.
-std::unordered_map<std::string, CacheEntry>& Cache()
+using CacheMap = std::unordered_map<std::string, CacheEntry, PathHash, std::equal_to<>>;
+CacheMap& Cache()
 {
-    static std::unordered_map<std::string, CacheEntry> cache;
+    static CacheMap cache;
     return cache;
+}
+
+// Reads look their file up by the caller's own text, without making a string of it each time.
+CacheEntry& EntryFor(std::string_view path)
+{
+    CacheMap& cache = Cache();
+    if (const auto found = cache.find(path); found != cache.end())
+        return found->second;
+    return cache.try_emplace(std::string(path)).first->second;
 }
 
 } // namespace
@@ -45,14 +61,14 @@ bool IsCurrentProfileVersion(const ProfileVersion& version, const std::string& p
     return state == FileState::Missing || (state == FileState::Regular && identity == version.identity);
 }
 
-const ProfileDocument* ProfileDocumentForReading(const std::string& path)
+const ProfileDocument* ProfileDocumentForReading(std::string_view path)
 {
     if (ProfileBatchState* batch = FindActiveBatch(path))
         return batch->WorkingDocument();
 
-    CacheEntry& entry = Cache()[path];
-    if (!entry.loaded || (entry.pins == 0 && !IsCurrentProfileVersion(entry.version, path))) {
-        entry.version = ReadProfileVersion(path);
+    CacheEntry& entry = EntryFor(path);
+    if (!entry.loaded || (entry.pins == 0 && !IsCurrentProfileVersion(entry.version, std::string(path)))) {
+        entry.version = ReadProfileVersion(std::string(path));
         entry.loaded = true;
     }
     return entry.version.document.get();
@@ -60,7 +76,7 @@ const ProfileDocument* ProfileDocumentForReading(const std::string& path)
 
 ProfileVersion TakeProfileVersion(const std::string& path)
 {
-    CacheEntry& entry = Cache()[path];
+    CacheEntry& entry = EntryFor(path);
     if (entry.loaded) {
         entry.loaded = false;
         ProfileVersion version = std::move(entry.version);
@@ -72,17 +88,17 @@ ProfileVersion TakeProfileVersion(const std::string& path)
 
 void StoreProfileVersion(const std::string& path, ProfileVersion version)
 {
-    CacheEntry& entry = Cache()[path];
+    CacheEntry& entry = EntryFor(path);
     entry.version = std::move(version);
     entry.loaded = true;
 }
 
 void PinProfile(const std::string& path)
 {
-    ++Cache()[path].pins;
+    ++EntryFor(path).pins;
 }
 
 void UnpinProfile(const std::string& path)
 {
-    --Cache()[path].pins;
+    --EntryFor(path).pins;
 }

@@ -19,7 +19,7 @@ struct ProfileVersion {
 // The document every read of `path` should see now (null: read as empty): the innermost batch on
 // the path, else the version pinned by a read scope, else the cached copy if the disk still holds it,
 // else a fresh parse, which is then cached.
-const ProfileDocument* ProfileDocumentForReading(const std::string& path);
+const ProfileDocument* ProfileDocumentForReading(std::string_view path);
 
 // Takes the current version of `path` out of the cache (or reads it), for a writer that will change
 // it. The identity lets the writer tell later whether the disk still holds that version.

@@ -2,6 +2,8 @@
 
 #include "platform/profile_text.h"
 
+#include <utility>
+
 namespace {
 
 char LowerAscii(char c)
@@ -57,9 +59,16 @@ void ProfileDocument::Parse()
         m_bom = true;
         rest.remove_prefix(3);
     }
+    size_t lines = 1;
+    for (char c : rest)
+        lines += c == '\n';
+    GrowIndex(lines);
+
     while (!rest.empty()) {
-        const size_t end = rest.find_first_of("\r\n");
-        if (end == std::string_view::npos) {
+        size_t end = 0;
+        while (end < rest.size() && rest[end] != '\n' && rest[end] != '\r')
+            ++end;
+        if (end == rest.size()) {
             AddLine(rest, {});
             break;
         }
@@ -94,7 +103,10 @@ void ProfileDocument::AddLine(std::string_view text, std::string_view eol)
     const size_t equals = content.find('=');
     const bool isKey = !trimmed.starts_with(';') && equals != std::string_view::npos;
     if (isKey) {
+        const std::string_view key = TrimProfileBlanks(content.substr(0, equals));
         const std::string_view value = TrimProfileBlanks(content.substr(equals + 1));
+        line.keyBegin = static_cast<uint32_t>(key.data() - text.data());
+        line.keyEnd = static_cast<uint32_t>(line.keyBegin + key.size());
         line.valueBegin = static_cast<uint32_t>(value.data() - text.data());
         line.valueEnd = static_cast<uint32_t>(line.valueBegin + value.size());
     }
@@ -103,9 +115,62 @@ void ProfileDocument::AddLine(std::string_view text, std::string_view eol)
         return;
     }
     Section& section = m_sections.back();
-    if (isKey)
-        section.keys.try_emplace(TrimProfileBlanks(content.substr(0, equals)), static_cast<uint32_t>(section.body.size()));
     section.body.push_back(line);
+    if (isKey)
+        IndexKey(static_cast<uint32_t>(m_sections.size() - 1), static_cast<uint32_t>(section.body.size() - 1));
+}
+
+namespace {
+uint32_t SlotHash(uint32_t section, std::string_view key)
+{
+    const uint64_t mixed = (ProfileNameHash{}(key) ^ (section * 0x9E3779B97F4A7C15ull)) * 0xFF51AFD7ED558CCDull;
+    return static_cast<uint32_t>(mixed >> 32);
+}
+} // namespace
+
+size_t ProfileDocument::FindSlot(uint32_t section, std::string_view key, uint32_t hash) const
+{
+    const size_t mask = m_keySlots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const KeySlot& slot = m_keySlots[i];
+        if (slot.section == kNoSection)
+            return i;
+        if (slot.hash == hash && slot.section == section
+            && ProfileNameEqual{}(m_sections[section].body[slot.line].Key(), key))
+            return i;
+    }
+}
+
+void ProfileDocument::IndexKey(uint32_t section, uint32_t line)
+{
+    if ((m_keyCount + 1) * 2 > m_keySlots.size())
+        GrowIndex(m_keyCount + 1);
+    const std::string_view key = m_sections[section].body[line].Key();
+    const uint32_t hash = SlotHash(section, key);
+    KeySlot& slot = m_keySlots[FindSlot(section, key, hash)];
+    if (slot.section != kNoSection)
+        return; // the first key of a name wins
+    slot = KeySlot{hash, section, line};
+    ++m_keyCount;
+}
+
+void ProfileDocument::GrowIndex(size_t minimumKeys)
+{
+    size_t size = 16;
+    while (size < minimumKeys * 2)
+        size *= 2;
+    if (size <= m_keySlots.size())
+        return;
+    std::vector<KeySlot> old = std::exchange(m_keySlots, std::vector<KeySlot>(size));
+    const size_t mask = size - 1;
+    for (const KeySlot& slot : old) {
+        if (slot.section == kNoSection)
+            continue;
+        size_t i = slot.hash & mask;
+        while (m_keySlots[i].section != kNoSection)
+            i = (i + 1) & mask;
+        m_keySlots[i] = slot;
+    }
 }
 
 std::optional<std::string_view> ProfileDocument::FindValue(std::string_view section, std::string_view key) const
@@ -113,11 +178,11 @@ std::optional<std::string_view> ProfileDocument::FindValue(std::string_view sect
     const auto found = m_sectionIndex.find(TrimProfileBlanks(section));
     if (found == m_sectionIndex.end())
         return std::nullopt;
-    const Section& s = m_sections[found->second];
-    const auto line = s.keys.find(TrimProfileBlanks(key));
-    if (line == s.keys.end())
+    const std::string_view trimmedKey = TrimProfileBlanks(key);
+    const KeySlot& slot = m_keySlots[FindSlot(found->second, trimmedKey, SlotHash(found->second, trimmedKey))];
+    if (slot.section == kNoSection)
         return std::nullopt;
-    const Line& l = s.body[line->second];
+    const Line& l = m_sections[found->second].body[slot.line];
     return l.text.substr(l.valueBegin, l.valueEnd - l.valueBegin);
 }
 
@@ -138,7 +203,7 @@ void ProfileDocument::TerminateLastLine()
         last->eol = m_newline;
 }
 
-ProfileDocument::Section& ProfileDocument::AppendSection(std::string_view name)
+void ProfileDocument::AppendSection(std::string_view name)
 {
     if (!m_sections.empty() || !m_preamble.empty()) {
         TerminateLastLine();
@@ -148,20 +213,26 @@ ProfileDocument::Section& ProfileDocument::AppendSection(std::string_view name)
             lines.push_back(Line{{}, m_newline});
     }
     const std::string_view trimmed = TrimProfileBlanks(name);
-    const std::string_view header = Own("[" + std::string(trimmed) + "]");
-    Section& section = m_sections.emplace_back();
-    section.header = Line{header, m_newline};
+    std::string headerText;
+    headerText.reserve(trimmed.size() + 2);
+    headerText.append(1, '[').append(trimmed).append(1, ']');
+    const std::string_view header = Own(std::move(headerText));
+    m_sections.emplace_back().header = Line{header, m_newline};
     m_sectionIndex.try_emplace(header.substr(1, trimmed.size()), static_cast<uint32_t>(m_sections.size() - 1));
-    return section;
 }
 
 bool ProfileDocument::SetValue(std::string_view sectionName, std::string_view keyName, std::string_view value)
 {
     const auto found = m_sectionIndex.find(TrimProfileBlanks(sectionName));
-    Section& section = found != m_sectionIndex.end() ? m_sections[found->second] : AppendSection(sectionName);
+    if (found == m_sectionIndex.end())
+        AppendSection(sectionName);
+    const uint32_t sectionIndex = found != m_sectionIndex.end() ? found->second : static_cast<uint32_t>(m_sections.size() - 1);
+    Section& section = m_sections[sectionIndex];
 
-    if (const auto existing = section.keys.find(TrimProfileBlanks(keyName)); existing != section.keys.end()) {
-        Line& line = section.body[existing->second];
+    const std::string_view key = TrimProfileBlanks(keyName);
+    if (const KeySlot& slot = m_keySlots[FindSlot(sectionIndex, key, SlotHash(sectionIndex, key))];
+        slot.section != kNoSection) {
+        Line& line = section.body[slot.line];
         if (line.text.substr(line.valueBegin, line.valueEnd - line.valueBegin) == value)
             return false;
         std::string text(line.text.substr(0, line.valueBegin));
@@ -173,7 +244,7 @@ bool ProfileDocument::SetValue(std::string_view sectionName, std::string_view ke
     }
 
     // After the section's last non-blank line: only blank lines follow it, and those are never
-    // keys, so no index in the key map moves.
+    // keys, so no line the index points at moves.
     size_t position = section.body.size();
     while (position > 0 && IsBlankLine(section.body[position - 1].text))
         --position;
@@ -181,11 +252,14 @@ bool ProfileDocument::SetValue(std::string_view sectionName, std::string_view ke
     if (before.eol.empty())
         before.eol = m_newline;
 
-    const std::string_view key = TrimProfileBlanks(keyName);
-    const std::string_view text = Own(std::string(key) + "=" + std::string(value));
-    Line line{text, m_newline, static_cast<uint32_t>(key.size() + 1), static_cast<uint32_t>(text.size())};
+    std::string keyLine;
+    keyLine.reserve(key.size() + 1 + value.size());
+    keyLine.append(key).append(1, '=').append(value);
+    const std::string_view text = Own(std::move(keyLine));
+    const auto keySize = static_cast<uint32_t>(key.size());
+    Line line{text, m_newline, 0, keySize, keySize + 1, static_cast<uint32_t>(text.size())};
     section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(position), line);
-    section.keys.try_emplace(text.substr(0, key.size()), static_cast<uint32_t>(position));
+    IndexKey(sectionIndex, static_cast<uint32_t>(position));
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+// Hash and equality of section and key names: trimmed names, ASCII case ignored.
 struct ProfileNameHash {
     size_t operator()(std::string_view name) const;
 };
@@ -44,19 +45,34 @@ private:
     struct Line {
         std::string_view text;    // without its terminator
         std::string_view eol;     // "\r\n", "\n", "\r" or "" for a last line without one
-        uint32_t valueBegin = 0;  // trimmed value, within text; only for key lines
+        uint32_t keyBegin = 0;    // trimmed key and value, within text; only for key lines
+        uint32_t keyEnd = 0;
+        uint32_t valueBegin = 0;
         uint32_t valueEnd = 0;
+        std::string_view Key() const { return text.substr(keyBegin, keyEnd - keyBegin); }
     };
     struct Section {
         Line header;
         std::vector<Line> body;
-        std::unordered_map<std::string_view, uint32_t, ProfileNameHash, ProfileNameEqual> keys;
     };
+    // One open-addressing index over the keys of every section: a look-up touches the slot, the
+    // line and its text, and nothing is allocated per key.
+    struct KeySlot {
+        uint32_t hash = 0;
+        uint32_t section = kNoSection;
+        uint32_t line = 0;
+    };
+    static constexpr uint32_t kNoSection = UINT32_MAX;
+
+    // The slot holding that key, or the empty slot where it would go.
+    size_t FindSlot(uint32_t section, std::string_view key, uint32_t hash) const;
+    void IndexKey(uint32_t section, uint32_t line);
+    void GrowIndex(size_t minimumSlots);
 
     void Parse();
     void AddLine(std::string_view text, std::string_view eol);
     std::string_view Own(std::string text);
-    Section& AppendSection(std::string_view name);
+    void AppendSection(std::string_view name);
     void TerminateLastLine();
 
     std::string m_bytes;          // never resized after construction: lines point into it
@@ -65,6 +81,8 @@ private:
     std::vector<Line> m_preamble; // lines before the first header
     std::deque<Section> m_sections;
     std::unordered_map<std::string_view, uint32_t, ProfileNameHash, ProfileNameEqual> m_sectionIndex;
+    std::vector<KeySlot> m_keySlots;   // power-of-two size, at most half full
+    size_t m_keyCount = 0;
     std::deque<std::string> m_owned;
     size_t m_ownedBytes = 0;
 };

@@ -30,8 +30,11 @@ std::string BaseNameOf(const std::string& path)
 
 std::string SiblingPath(const std::string& target, const char* suffix)
 {
-    const std::string dir = DirectoryOf(target);
-    return (dir == "/" ? "" : dir) + "/." + BaseNameOf(target) + suffix;
+    std::string sibling = DirectoryOf(target);
+    if (sibling == "/")
+        sibling.clear();
+    sibling.append("/.").append(BaseNameOf(target)).append(suffix);
+    return sibling;
 }
 
 FileIdentity IdentityOf(const struct stat& st)
@@ -71,7 +74,8 @@ int WriteAll(int fd, const std::string& bytes)
 void RemoveLeftoverTemporaries(const std::string& target)
 {
     const std::string dir = DirectoryOf(target);
-    const std::string prefix = "." + BaseNameOf(target) + ".tmp-";
+    const std::string sibling = SiblingPath(target, ".tmp-");
+    const std::string prefix = sibling.substr(sibling.rfind('/') + 1);
     DIR* d = opendir(dir.c_str());
     if (!d)
         return;

@@ -1,0 +1,109 @@
+#include "tests/ui/server_editing/server_editing_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/base/live_window.h"
+#include "ui/text_field.h"
+
+namespace {
+
+template <class Queue>
+Queue* Append(Queue*& head)
+{
+    Queue** link = &head;
+    while (*link)
+        link = &(*link)->next;
+    *link = new Queue{};
+    return *link;
+}
+
+HWND Control(CDialog& dialog, int id)
+{
+    HWND control = dialog.GetDlgItem(id);
+    EXPECT_NE(control, nullptr) << "no control " << id;
+    return control;
+}
+
+} // namespace
+
+OwnedEntry::OwnedEntry()
+    : entry(new ServerEntry{})
+{
+    entry->nfsDriveMounts = 1;
+    entry->nfsPrinterMounts = 1;
+    entry->defaultStreamQueue = 1;
+}
+
+void SetName(ServerEntry& entry, const std::string& name)
+{
+    StoreFieldText(entry.name, name);
+}
+
+StreamQueue* AppendStream(ServerEntry& entry, uint32_t port, int32_t telnet)
+{
+    StreamQueue* queue = Append(entry.streamQueues);
+    queue->port = port;
+    queue->telnetNegotiation = telnet;
+    return queue;
+}
+
+LprQueue* AppendLpr(ServerEntry& entry, const std::string& queue, const std::string& filter, const std::string& user,
+                    const std::string& personal)
+{
+    LprQueue* record = Append(entry.lprQueues);
+    StoreFieldText(record->queueName, queue);
+    StoreFieldText(record->filter, filter);
+    StoreFieldText(record->userName, user);
+    StoreFieldText(record->personalName, personal);
+    return record;
+}
+
+std::vector<uint32_t> Ports(const ServerEntry& entry)
+{
+    std::vector<uint32_t> ports;
+    for (const StreamQueue* queue = entry.streamQueues; queue; queue = queue->next)
+        ports.push_back(queue->port);
+    return ports;
+}
+
+std::vector<std::string> QueueNames(const ServerEntry& entry)
+{
+    std::vector<std::string> names;
+    for (const LprQueue* queue = entry.lprQueues; queue; queue = queue->next)
+        names.emplace_back(FieldText(queue->queueName));
+    return names;
+}
+
+std::vector<std::string> RowTexts(CDialog& dialog, int listId)
+{
+    std::vector<std::string> texts;
+    if (HWND list = Control(dialog, listId)) {
+        for (const ListRow& row : list->rows())
+            texts.push_back(row.text);
+    }
+    return texts;
+}
+
+bool Enabled(CDialog& dialog, int id)
+{
+    HWND control = Control(dialog, id);
+    return control && control->IsWindowEnabled();
+}
+
+std::string Text(CDialog& dialog, int id)
+{
+    HWND control = Control(dialog, id);
+    return control ? control->text() : std::string();
+}
+
+int Checked(CDialog& dialog, int id)
+{
+    HWND control = Control(dialog, id);
+    return control ? control->check() : -1;
+}
+
+int Selection(CDialog& dialog, int id)
+{
+    HWND control = Control(dialog, id);
+    return control ? control->selection() : -2;
+}

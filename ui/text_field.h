@@ -1,0 +1,9 @@
+#pragma once
+// The records' fixed text fields as strings: read up to the terminator (or the end of the field,
+// should one lack it) and stored cut to the field's capacity, never past it.
+#include <string_view>
+
+#include "config/server_records.h"
+
+[[nodiscard]] std::string_view FieldText(const char (&field)[kTextFieldSize]);
+void StoreFieldText(char (&field)[kTextFieldSize], std::string_view text);

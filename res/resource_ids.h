@@ -96,6 +96,9 @@ inline constexpr int32_t IDC_STREAM_TELNET = 1038;
 inline constexpr uint32_t IDS_ABOUT_NORVANE = 101;              // "&About Norvane"
 inline constexpr uint32_t IDS_MODIFY_SERVER = 103;              // caption in Modify mode
 inline constexpr uint32_t IDS_CONFIRM_DELETE_SERVER = 104;      // Yes/No before a server is removed
+inline constexpr uint32_t IDS_SAVE_SERVERS_FAILED = 200;        // %1 the file, %2 the reason
+inline constexpr uint32_t IDS_SAVE_LINE_TOO_LONG = 201;         // reason when no system call failed
+inline constexpr uint32_t IDS_SAVE_NO_SYSTEM_DIRECTORY = 202;   // reason when the file has no path
 // Why the server editing dialogs refuse a text (220-259): each names the field and the reason.
 inline constexpr uint32_t IDS_SERVER_NAME_CONTROL = 220;
 inline constexpr uint32_t IDS_SERVER_NAME_COMMA = 221;

@@ -120,6 +120,15 @@ inline constexpr uint32_t IDS_LPR_QUEUE_NAME_LEADING_BLANK = 238;
 inline constexpr uint32_t IDS_LPR_PERSONAL_NAME_TRAILING_BLANK = 239;
 inline constexpr uint32_t IDS_LPR_QUOTE_PAIR = 240;
 inline constexpr uint32_t IDS_LPR_QUEUE_TOO_LONG = 241;
+// The Global Options dialog (260-279): what could not be saved, and why a user name is refused.
+inline constexpr uint32_t IDS_OPTIONS_NOT_SAVED = 260;          // %1 the settings, %2 the reason
+inline constexpr uint32_t IDS_OPTIONS_USER_NAME_SETTING = 261;
+inline constexpr uint32_t IDS_OPTIONS_RESTORE_SETTING = 262;
+inline constexpr uint32_t IDS_OPTIONS_WARNINGS_SETTING = 263;
+inline constexpr uint32_t IDS_OPTIONS_MASK_SETTING = 264;
+inline constexpr uint32_t IDS_OPTIONS_USER_NAME_CONTROL = 265;
+inline constexpr uint32_t IDS_OPTIONS_USER_NAME_EDGE_BLANK = 266;
+inline constexpr uint32_t IDS_OPTIONS_USER_NAME_EDGE_QUOTE = 267;
 inline constexpr uint32_t IDS_APP_TITLE = 57344;                // "Norvane", the message box caption
 inline constexpr uint32_t IDS_MODIFY_LPR_QUEUE = 57348;
 inline constexpr uint32_t IDS_MODIFY_STREAM_QUEUE = 57349;

@@ -1,8 +1,236 @@
 #include "ui/global_options_dialog.h"
 
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/global_options.h"
+#include "platform/component_library.h"
+#include "platform/last_error.h"
 #include "res/resource_ids.h"
+#include "ui/base/format_string.h"
+#include "ui/base/message_box.h"
+
+namespace {
+
+struct MaskBox {
+    int32_t bit;
+    int id;
+};
+
+// The nine permission boxes, bit 8 down to bit 0.
+constexpr MaskBox kMaskBoxes[] = {
+    {0x100, IDC_OPTIONS_OWNER_READ}, {0x080, IDC_OPTIONS_OWNER_WRITE}, {0x040, IDC_OPTIONS_OWNER_EXECUTE},
+    {0x020, IDC_OPTIONS_GROUP_READ}, {0x010, IDC_OPTIONS_GROUP_WRITE}, {0x008, IDC_OPTIONS_GROUP_EXECUTE},
+    {0x004, IDC_OPTIONS_WORLD_READ}, {0x002, IDC_OPTIONS_WORLD_WRITE}, {0x001, IDC_OPTIONS_WORLD_EXECUTE},
+};
+
+// What the specified-mask radio button governs, in the order they are switched.
+constexpr int kSpecifiedMaskControls[] = {
+    IDC_OPTIONS_OWNER_LABEL,   IDC_OPTIONS_GROUP_LABEL,    IDC_OPTIONS_WORLD_LABEL,
+    IDC_OPTIONS_OWNER_READ,    IDC_OPTIONS_GROUP_READ,     IDC_OPTIONS_WORLD_READ,
+    IDC_OPTIONS_OWNER_WRITE,   IDC_OPTIONS_GROUP_WRITE,    IDC_OPTIONS_WORLD_WRITE,
+    IDC_OPTIONS_OWNER_EXECUTE, IDC_OPTIONS_GROUP_EXECUTE,  IDC_OPTIONS_WORLD_EXECUTE,
+};
+
+// What the network component is told about warnings.
+constexpr uint8_t kWarningsRequestCode = 22;
+
+// Shown when the profile cannot be read at all; the same values an empty profile gives.
+constexpr int32_t kWarningsWhenUnknown = 1;
+constexpr int32_t kRestoreWhenUnknown = 1;
+
+// The string id saying why `name` would not read back as typed, or 0 when it would: readers trim
+// blanks at both ends of a value and remove one pair of matching quotes around it, and a control
+// character has no place in a one-line value (a NUL would even cut it short).
+uint32_t UserNameRefusal(std::string_view name)
+{
+    const auto isControl = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
+    if (std::ranges::any_of(name, isControl))
+        return IDS_OPTIONS_USER_NAME_CONTROL;
+    if (!name.empty() && (name.front() == ' ' || name.back() == ' '))
+        return IDS_OPTIONS_USER_NAME_EDGE_BLANK;
+    if (name.size() >= 2 && (name.front() == '"' || name.front() == '\'') && name.back() == name.front())
+        return IDS_OPTIONS_USER_NAME_EDGE_QUOTE;
+    return 0;
+}
+
+// The settings one OK could not save, and why the first of them was refused.
+class SaveFailures {
+public:
+    SaveFailures() { SetLastError(0); }
+
+    // Notes the setting when `result` is a failure; true when it is not. Clears the last error
+    // afterwards, so that each write's refusal is told by its own reason, or by none when the
+    // profile path could not even be formed.
+    bool Record(ProfileResult result, uint32_t settingId)
+    {
+        const uint32_t error = GetLastError();
+        SetLastError(0);
+        if (result == ProfileOk)
+            return true;
+        m_settings.push_back(settingId);
+        if (m_settings.size() == 1)
+            m_error = error;
+        return false;
+    }
+
+    bool Any() const { return !m_settings.empty(); }
+
+    std::string Message() const
+    {
+        std::string settings;
+        for (const uint32_t setting : m_settings)
+            settings += (settings.empty() ? "" : ", ") + LoadString(setting);
+        const std::string reason =
+            m_error != 0 ? std::strerror(static_cast<int>(m_error)) : LoadString(IDS_SAVE_NO_SYSTEM_DIRECTORY);
+        return AfxFormatString2(IDS_OPTIONS_NOT_SAVED, settings, reason);
+    }
+
+private:
+    std::vector<uint32_t> m_settings;
+    uint32_t m_error = 0;
+};
+
+}  // namespace
 
 GlobalOptionsDialog::GlobalOptionsDialog(CDialog* parent)
     : HelpDialog(IDD_GLOBAL_OPTIONS, parent)
 {
+}
+
+const MessageMap& GlobalOptionsDialog::ThisMessageMap()
+{
+    static constexpr CommandEntry commands[] = {
+        MapCommand<&GlobalOptionsDialog::OnUserNameChange>(IDC_OPTIONS_USER_NAME, EN_CHANGE),
+        MapCommand<&GlobalOptionsDialog::OnParentMaskClicked>(IDC_OPTIONS_PARENT_MASK),
+        MapCommand<&GlobalOptionsDialog::OnSpecifiedMaskClicked>(IDC_OPTIONS_SPECIFIED_MASK),
+    };
+    static const MessageMap map{&HelpDialog::ThisMessageMap(), {}, commands};
+    return map;
+}
+
+void GlobalOptionsDialog::DoDataExchange()
+{
+    DDX_Control(IDC_OPTIONS_RESTORE, m_restoreCheck);
+    DDX_Control(IDC_OPTIONS_WARNINGS, m_warningsCheck);
+    DDX_Control(IDC_OPTIONS_USER_NAME, m_userNameEdit);
+}
+
+BOOL GlobalOptionsDialog::OnInitDialog()
+{
+    HelpDialog::OnInitDialog();
+    // Whatever is typed must fit what the next opening can read back and show.
+    m_userNameEdit.LimitText(static_cast<int>(kUserNameMaxSize) - 1);
+    char userName[kUserNameMaxSize];
+    if (ReadDefaultUserName(userName, sizeof userName) == ProfileOk)
+        m_userNameEdit.SetWindowText(userName);
+
+    int32_t warnings = kWarningsWhenUnknown;
+    (void)ReadNetworkWarnings(warnings);
+    m_warningsCheck.SetCheck(warnings);
+    int32_t restore = kRestoreWhenUnknown;
+    (void)ReadRestoreConnections(restore);
+    m_restoreCheck.SetCheck(restore);
+    LoadProtectionMask();
+
+    // Putting the stored name into the box was not the user's doing.
+    m_userNameChanged = false;
+    return TRUE;
+}
+
+void GlobalOptionsDialog::LoadProtectionMask()
+{
+    int32_t mask = kDefaultFileProtection;
+    (void)ReadFileProtection(mask);
+    for (const MaskBox& box : kMaskBoxes) {
+        if (mask & box.bit)
+            CheckDlgButton(box.id, BST_CHECKED);
+    }
+    if (mask & kFileProtUseParent) {
+        CheckDlgButton(IDC_OPTIONS_PARENT_MASK, BST_CHECKED);
+        EnableSpecifiedMask(false);
+    } else {
+        CheckDlgButton(IDC_OPTIONS_SPECIFIED_MASK, BST_CHECKED);
+        EnableSpecifiedMask(true);
+    }
+}
+
+void GlobalOptionsDialog::EnableSpecifiedMask(bool enable)
+{
+    for (const int id : kSpecifiedMaskControls) {
+        if (HWND control = GetDlgItem(id))
+            control->EnableWindow(enable);
+    }
+}
+
+void GlobalOptionsDialog::OnUserNameChange()
+{
+    m_userNameChanged = true;
+}
+
+void GlobalOptionsDialog::OnParentMaskClicked()
+{
+    EnableSpecifiedMask(false);
+}
+
+void GlobalOptionsDialog::OnSpecifiedMaskClicked()
+{
+    EnableSpecifiedMask(true);
+}
+
+void GlobalOptionsDialog::OnOK()
+{
+    if (m_userNameChanged && !UserNameAcceptable())
+        return;
+
+    // Each option is its own write, in this order: the component must hear about warnings after
+    // their write and before the mask's.
+    SaveFailures failures;
+    if (m_userNameChanged) {
+        const std::string userName = m_userNameEdit.GetWindowText();
+        if (!failures.Record(WriteDefaultUserName(userName.c_str()), IDS_OPTIONS_USER_NAME_SETTING))
+            MessageBeep(MB_SIMPLEBEEP);
+    }
+    failures.Record(WriteRestoreConnections(m_restoreCheck.GetCheck()), IDS_OPTIONS_RESTORE_SETTING);
+    failures.Record(WriteNetworkWarnings(m_warningsCheck.GetCheck()), IDS_OPTIONS_WARNINGS_SETTING);
+    NotifyNetworkComponent();
+    failures.Record(SaveProtectionMask(), IDS_OPTIONS_MASK_SETTING);
+
+    if (failures.Any()) {
+        // Stay open: the user can free the file and press OK again, or give up with Cancel.
+        AfxMessageBox(failures.Message());
+        return;
+    }
+    HelpDialog::OnOK();
+}
+
+bool GlobalOptionsDialog::UserNameAcceptable()
+{
+    const uint32_t refusal = UserNameRefusal(m_userNameEdit.GetWindowText());
+    if (refusal == 0)
+        return true;
+    AfxMessageBox(refusal);
+    m_userNameEdit.SetFocus();
+    return false;
+}
+
+void GlobalOptionsDialog::NotifyNetworkComponent()
+{
+    ComponentRequest request{};
+    request.code = kWarningsRequestCode;
+    request.value = m_warningsCheck.GetCheck() == BST_UNCHECKED ? 1 : 0;
+    SendComponentRequest(request);
+}
+
+ProfileResult GlobalOptionsDialog::SaveProtectionMask()
+{
+    int32_t mask = IsDlgButtonChecked(IDC_OPTIONS_PARENT_MASK) ? kFileProtUseParent : 0;
+    for (const MaskBox& box : kMaskBoxes) {
+        if (IsDlgButtonChecked(box.id))
+            mask |= box.bit;
+    }
+    return WriteFileProtection(mask);
 }

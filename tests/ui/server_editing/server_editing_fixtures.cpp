@@ -90,6 +90,12 @@ bool Enabled(CDialog& dialog, int id)
     return control && control->IsWindowEnabled();
 }
 
+bool Visible(CDialog& dialog, int id)
+{
+    HWND control = Control(dialog, id);
+    return control && control->IsWindowVisible();
+}
+
 std::string Text(CDialog& dialog, int id)
 {
     HWND control = Control(dialog, id);

@@ -33,6 +33,7 @@ std::vector<std::string> QueueNames(const ServerEntry& entry);
 // A control's state in the running dialog.
 std::vector<std::string> RowTexts(CDialog& dialog, int listId);
 bool Enabled(CDialog& dialog, int id);
+bool Visible(CDialog& dialog, int id);
 std::string Text(CDialog& dialog, int id);
 int Checked(CDialog& dialog, int id);
 int Selection(CDialog& dialog, int id);

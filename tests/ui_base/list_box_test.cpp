@@ -1,0 +1,131 @@
+// List box and combo box operations, with the platform's result codes.
+#include <gtest/gtest.h>
+
+#include "tests/support/scripted_host.h"
+#include "tests/ui_base/probe_dialog.h"
+
+namespace {
+
+// Runs the probe dialog and calls `body` while it is up.
+void WithProbe(const std::function<void(ProbeDialog&)>& body)
+{
+    ScriptedHost host;
+    ProbeDialog dialog;
+    dialog.onInit = body;
+    host.Script({Escape()});
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+std::vector<std::string> Rows(const ListBoxControl& list)
+{
+    std::vector<std::string> rows;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        std::string text;
+        EXPECT_GE(list.GetText(i, text), 0);
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+TEST(ListBox, SortedListInsertsIgnoringCaseAndAfterEqualRows)
+{
+    WithProbe([](ProbeDialog& d) {
+        for (const char* name : {"delta", "Alpha", "charlie", "bravo", "ALPHA"})
+            ASSERT_GE(d.sorted.AddString(name), 0);
+        EXPECT_EQ(Rows(d.sorted), (std::vector<std::string>{"Alpha", "ALPHA", "bravo", "charlie", "delta"}));
+        EXPECT_EQ(d.sorted.AddString("Bravo"), 3) << "the new row goes after the equal one";
+    });
+}
+
+TEST(ListBox, UnsortedListAppendsAndInsertsByPosition)
+{
+    WithProbe([](ProbeDialog& d) {
+        EXPECT_EQ(d.plain.AddString("b"), 0);
+        EXPECT_EQ(d.plain.AddString("a"), 1);
+        EXPECT_EQ(d.plain.InsertString(-1, "end"), 2);
+        EXPECT_EQ(d.plain.InsertString(0, "top"), 0);
+        EXPECT_EQ(d.plain.InsertString(4, "append at count"), 4);
+        EXPECT_EQ(d.plain.InsertString(6, "beyond"), LB_ERR);
+        EXPECT_EQ(d.plain.InsertString(-2, "negative"), LB_ERR);
+        // Insertion by position never sorts, even in a sorted list box.
+        EXPECT_EQ(d.sorted.InsertString(-1, "z"), 0);
+        EXPECT_EQ(d.sorted.InsertString(-1, "a"), 1);
+        EXPECT_EQ(Rows(d.plain), (std::vector<std::string>{"top", "b", "a", "end", "append at count"}));
+    });
+}
+
+TEST(ListBox, SelectionResultsAndErrors)
+{
+    WithProbe([](ProbeDialog& d) {
+        EXPECT_EQ(d.plain.GetCurSel(), -1);
+        EXPECT_EQ(d.plain.SetCurSel(0), LB_ERR) << "an empty list has no row 0";
+        (void)d.plain.AddString("one");
+        (void)d.plain.AddString("two");
+        EXPECT_EQ(d.plain.SetCurSel(1), 1);
+        EXPECT_EQ(d.plain.SetCurSel(2), LB_ERR);
+        EXPECT_EQ(d.plain.GetCurSel(), 1) << "an index out of range leaves the selection";
+        EXPECT_EQ(d.plain.SetCurSel(-1), LB_ERR);
+        EXPECT_EQ(d.plain.GetCurSel(), -1) << "-1 clears the selection although it answers LB_ERR";
+    });
+}
+
+TEST(ListBox, SelectionStaysOnItsRowWhenRowsAreInsertedAbove)
+{
+    WithProbe([](ProbeDialog& d) {
+        (void)d.sorted.AddString("m");
+        EXPECT_EQ(d.sorted.SetCurSel(0), 0);
+        (void)d.sorted.AddString("a");
+        EXPECT_EQ(d.sorted.GetCurSel(), 1);
+        (void)d.sorted.AddString("z");
+        EXPECT_EQ(d.sorted.GetCurSel(), 1);
+        d.sorted.ResetContent();
+        EXPECT_EQ(d.sorted.GetCount(), 0);
+        EXPECT_EQ(d.sorted.GetCurSel(), -1);
+    });
+}
+
+TEST(ListBox, ItemDataAndTextOutOfRange)
+{
+    WithProbe([](ProbeDialog& d) {
+        int payload = 0;
+        const int row = d.plain.AddString("row");
+        EXPECT_EQ(d.plain.SetItemData(row, reinterpret_cast<uintptr_t>(&payload)), 0);
+        EXPECT_EQ(d.plain.GetItemData(row), reinterpret_cast<uintptr_t>(&payload));
+        EXPECT_EQ(d.plain.SetItemData(1, 7), LB_ERR);
+        EXPECT_EQ(d.plain.GetItemData(-1), static_cast<uintptr_t>(LB_ERR));
+        std::string text = "stale";
+        EXPECT_EQ(d.plain.GetText(1, text), LB_ERR);
+        EXPECT_EQ(text, "");
+        EXPECT_EQ(d.plain.GetTextLen(0), 3);
+    });
+}
+
+TEST(ListBox, UnboundOrWrongKindAnswersErrors)
+{
+    WithProbe([](ProbeDialog& d) {
+        ListBoxControl unbound;
+        EXPECT_EQ(unbound.AddString("x"), LB_ERR);
+        EXPECT_EQ(unbound.GetCurSel(), LB_ERR);
+        ListBoxControl onAButton;
+        onAButton.Attach(d.GetDlgItem(IDOK));
+        EXPECT_EQ(onAButton.AddString("x"), LB_ERR);
+        EXPECT_EQ(onAButton.GetCount(), LB_ERR);
+    });
+}
+
+TEST(ComboBox, FilledFromTemplateInOrderAndSelectable)
+{
+    WithProbe([](ProbeDialog& d) {
+        ASSERT_EQ(d.dropList.GetCount(), 3);
+        std::string text;
+        EXPECT_EQ(d.dropList.GetLBText(0, text), 19);
+        EXPECT_EQ(text, "Binary (Pass-thru) ");
+        EXPECT_EQ(d.dropList.GetCurSel(), -1);
+        EXPECT_EQ(d.dropList.SetCurSel(2), 2);
+        EXPECT_EQ(d.dropList.SetCurSel(3), CB_ERR);
+        EXPECT_EQ(d.dropList.GetCurSel(), -1) << "out of range clears a combo box's selection";
+        EXPECT_EQ(d.dropList.GetLBText(3, text), CB_ERR);
+    });
+}
+
+}   // namespace

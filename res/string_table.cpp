@@ -1,0 +1,86 @@
+#include "res/string_table.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "res/resource_ids.h"
+
+namespace {
+
+struct StringEntry {
+    uint32_t id;
+    const char* text;
+};
+
+// Sorted by id. Texts are the program's own, kept exactly as they appear to the user.
+constexpr StringEntry kStrings[] = {
+    {IDS_ABOUT_NORVANE, "&About Norvane"},
+    {IDS_MODIFY_SERVER, "Modify Server"},
+    {IDS_CONFIRM_DELETE_SERVER, "Are you sure you want to remove the server from this list?"},
+    {IDS_SAVE_SERVERS_FAILED,
+     "The server list could not be saved to %1:\r\n%2.\r\n\r\n"
+     "Your changes are kept. Correct the problem and press OK again, or press Cancel to close "
+     "without saving."},
+    {IDS_SAVE_LINE_TOO_LONG, "A server name or queue setting is too long to be stored"},
+    {IDS_SAVE_NO_SYSTEM_DIRECTORY, "The system directory is not known"},
+    {IDS_SERVER_NAME_CONTROL, "The server name cannot contain tabs, line breaks or other control characters."},
+    {IDS_SERVER_NAME_COMMA, "The server name cannot contain a comma."},
+    {IDS_SERVER_NAME_EQUALS, "The server name cannot contain an equal sign (=)."},
+    {IDS_SERVER_NAME_LEADING_MARK, "The server name cannot start with [ or ;."},
+    {IDS_SERVER_NAME_EDGE_BLANK, "The server name cannot start or end with a blank."},
+    {IDS_SERVER_NAME_EDGE_QUOTE, "The server name cannot start or end with a quotation mark."},
+    {IDS_SERVER_NAME_TOO_LONG, "The server name cannot be longer than 241 characters."},
+    {IDS_SERVER_NAME_TAKEN,
+     "The server name is already in the Servers and Printers list. Names that differ only in capital "
+     "and small letters count as the same."},
+    {IDS_LPR_QUEUE_NAME_COMMA, "The queue name cannot contain a comma."},
+    {IDS_LPR_FILTER_COMMA, "The filter letter cannot contain a comma."},
+    {IDS_LPR_USER_NAME_COMMA, "The user name cannot contain a comma."},
+    {IDS_LPR_PERSONAL_NAME_COMMA, "The personal name cannot contain a comma."},
+    {IDS_LPR_QUEUE_NAME_CONTROL, "The queue name cannot contain tabs, line breaks or other control characters."},
+    {IDS_LPR_FILTER_CONTROL, "The filter letter cannot contain tabs, line breaks or other control characters."},
+    {IDS_LPR_USER_NAME_CONTROL, "The user name cannot contain tabs, line breaks or other control characters."},
+    {IDS_LPR_PERSONAL_NAME_CONTROL,
+     "The personal name cannot contain tabs, line breaks or other control characters."},
+    {IDS_LPR_QUEUE_NAME_LEADING_BLANK, "The queue name cannot start with a blank."},
+    {IDS_LPR_PERSONAL_NAME_TRAILING_BLANK, "The personal name cannot end with a blank."},
+    {IDS_LPR_QUOTE_PAIR, "The personal name cannot end with the quotation mark that starts the queue name."},
+    {IDS_LPR_QUEUE_TOO_LONG,
+     "The queue name, filter letter, user name and personal name together cannot be longer than 256 "
+     "characters."},
+    {IDS_OPTIONS_NOT_SAVED,
+     "These settings could not be saved: %1.\r\n%2.\r\n\r\n"
+     "Correct the problem and press OK again, or press Cancel to close without saving."},
+    {IDS_OPTIONS_USER_NAME_SETTING, "Default User Name"},
+    {IDS_OPTIONS_RESTORE_SETTING, "Restore Persistent Connections on Startup"},
+    {IDS_OPTIONS_WARNINGS_SETTING, "Network Warnings"},
+    {IDS_OPTIONS_MASK_SETTING, "File Protection Mask"},
+    {IDS_OPTIONS_USER_NAME_CONTROL,
+     "The default user name cannot contain tabs, line breaks or other control characters."},
+    {IDS_OPTIONS_USER_NAME_EDGE_BLANK, "The default user name cannot start or end with a blank."},
+    {IDS_OPTIONS_USER_NAME_EDGE_QUOTE,
+     "The default user name cannot start and end with the same quotation mark."},
+    {IDS_APP_TITLE, "Norvane"},
+    {IDS_MODIFY_LPR_QUEUE, "Modify LPR Queue"},
+    {IDS_MODIFY_STREAM_QUEUE, "Modify Stream Queue"},
+    {IDS_PORT_RANGE, "The valid range of port numbers is from 1 to 65536"},
+    {IDS_SERVER_NAME_UNRESOLVED,
+     "This server name may not be valid. Are you sure you want to add it to the Servers and "
+     "Printers list?"},
+    {IDS_COMPONENT_NOT_INSTALLED,
+     "Kestrane NFS Client and Printing support in not installed.\r\n"
+     "Norvane changes will take effect after it is re-installed."},
+};
+
+static_assert(std::ranges::is_sorted(kStrings, {}, &StringEntry::id), "kStrings must stay sorted by id");
+
+}  // namespace
+
+const char* FindString(uint32_t id)
+{
+    const auto* it = std::ranges::lower_bound(kStrings, id, {}, &StringEntry::id);
+    if (it == std::end(kStrings) || it->id != id) {
+        return nullptr;
+    }
+    return it->text;
+}

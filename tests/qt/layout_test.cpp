@@ -1,0 +1,143 @@
+// The five dialogs as windows: every control as its kind of widget, at its template rectangle in
+// pixels of the dialog font, in its template state; the window sized and placed as the model says.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "res/window_styles.h"
+#include "tests/qt/qt_test_support.h"
+#include "tests/support/temp_system_dir.h"
+#include "ui/base/help_dialog.h"
+#include "ui/qt/dialog_units.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+// The widget class each kind of control must become.
+bool IsExpectedWidget(const LiveWindow& window, QWidget* widget)
+{
+    const uint32_t type = window.style() & BS_TYPEMASK;
+    switch (window.kind()) {
+    case WindowKind::Edit:
+        return qobject_cast<QLineEdit*>(widget);
+    case WindowKind::ListBox:
+        return qobject_cast<QListWidget*>(widget);
+    case WindowKind::ComboBox:
+        return qobject_cast<QComboBox*>(widget);
+    case WindowKind::Button:
+        if (type == BS_GROUPBOX)
+            return qobject_cast<QGroupBox*>(widget);
+        if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX)
+            return qobject_cast<QCheckBox*>(widget);
+        if (type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON)
+            return qobject_cast<QRadioButton*>(widget) && !qobject_cast<QRadioButton*>(widget)->autoExclusive();
+        return qobject_cast<QPushButton*>(widget) && !qobject_cast<QPushButton*>(widget)->autoDefault();
+    case WindowKind::Static:
+        if ((window.style() & SS_TYPEMASK) == SS_ICON)
+            return !qobject_cast<QLabel*>(widget) && !qobject_cast<QFrame*>(widget);
+        if ((window.style() & SS_TYPEMASK) == SS_ETCHEDHORZ) {
+            auto* frame = qobject_cast<QFrame*>(widget);
+            return frame && frame->frameShape() == QFrame::HLine && frame->frameShadow() == QFrame::Sunken;
+        }
+        return qobject_cast<QLabel*>(widget);
+    default:
+        return false;
+    }
+}
+
+class DialogLayout : public ::testing::TestWithParam<uint32_t> {
+protected:
+    TempSystemDir systemDir;
+    RecordingQtHost host;
+    Watchdog watchdog{host};
+};
+
+TEST_P(DialogLayout, EveryControlStandsAtItsTemplateRectangleInItsTemplateState)
+{
+    HelpDialog dialog(GetParam(), nullptr);
+    Script script({[&] {
+        QDialog* window = host.DialogWidget(dialog);
+        ASSERT_TRUE(window);
+        const DialogTemplate& dialogTemplate = *dialog.dialogTemplate();
+        EXPECT_EQ(window->windowTitle(), QString::fromLatin1(dialogTemplate.caption));
+        EXPECT_EQ(window->size(), ToQRect(host.MapDialogRect(dialog, {0, 0, dialogTemplate.cx, dialogTemplate.cy})).size());
+        // Every dialog gets the caption's help button when it starts.
+        EXPECT_TRUE(window->windowFlags() & Qt::WindowContextHelpButtonHint);
+
+        const auto& controls = dialog.GetSafeHwnd()->children();
+        ASSERT_EQ(controls.size(), dialogTemplate.controls.size());
+        for (size_t i = 0; i < controls.size(); ++i) {
+            const LiveWindow& control = *controls[i];
+            const ControlTemplate& expected = dialogTemplate.controls[i];
+            SCOPED_TRACE(testing::Message() << "control " << i << " (id " << expected.id << ")");
+            QWidget* widget = host.Widget(controls[i].get());
+            ASSERT_TRUE(widget);
+            EXPECT_TRUE(IsExpectedWidget(control, widget)) << widget->metaObject()->className();
+            EXPECT_EQ(widget->geometry(), ToQRect(host.MapDialogRect(dialog, control.dialogUnitRect())));
+            EXPECT_EQ(widget->isHidden(), (expected.style & WS_VISIBLE) == 0);
+            EXPECT_EQ(widget->isEnabled(), (expected.style & WS_DISABLED) == 0);
+            if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                EXPECT_EQ(button->isDefault(), (expected.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+            }
+        }
+        // Placed by the model: centred across the desktop, one third down.
+        const Rect desktop = host.DesktopRect();
+        const QRect frame = window->frameGeometry();
+        EXPECT_EQ(frame.left(), desktop.left + (desktop.width() - frame.width()) / 2);
+        EXPECT_EQ(frame.top(), desktop.top + (desktop.height() - frame.height()) / 3);
+    },
+                   [&] { host.DialogWidget(dialog)->close(); }});
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(script.finished());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTemplates, DialogLayout, ::testing::Values(102u, 120u, 129u, 133u, 136u));
+
+TEST(DialogLayoutDetails, LabelsLeadToTheirFieldsAndEveryControlCarriesItsHelp)
+{
+    TempSystemDir systemDir;
+    RecordingQtHost host;
+    Watchdog watchdog{host};
+    HelpDialog dialog(102, nullptr);
+    Script script({[&] {
+        QWidget* list = ControlWidget(host, dialog, IDC_MAIN_SERVER_LIST);
+        QLabel* servers = nullptr;
+        for (QLabel* candidate : host.DialogWidget(dialog)->findChildren<QLabel*>())
+            if (candidate->text() == "&Servers and Printers:")
+                servers = candidate;
+        ASSERT_TRUE(servers);
+        EXPECT_EQ(servers->buddy(), list);
+        EXPECT_EQ(list->accessibleName(), "Servers and Printers:");
+        // A label without a field to lead to shows its text without the marker.
+        for (QLabel* candidate : host.DialogWidget(dialog)->findChildren<QLabel*>())
+            EXPECT_FALSE(!candidate->buddy() && candidate->text().contains('&')) << candidate->text().toStdString();
+
+        const HelpTopic* topic = host.helpLibrary().FindTopic(HelpContextId(102, IDC_MAIN_SERVER_LIST));
+        ASSERT_TRUE(topic) << "the help file was not found beside the test program";
+        EXPECT_TRUE(list->whatsThis().contains(QString::fromStdString(topic->title)));
+        EXPECT_TRUE(list->accessibleDescription().contains(QString::fromStdString(topic->title)));
+        EXPECT_EQ(ControlWidget(host, dialog, IDC_MAIN_ADD)->accessibleName(), "Add...");
+    },
+                   [&] { host.DialogWidget(dialog)->close(); }});
+    dialog.DoModal();
+    EXPECT_TRUE(script.finished());
+}
+
+TEST(DialogUnits, EachEdgeIsConvertedAndRoundedHalfAwayFromZero)
+{
+    // "MS Sans Serif" 8 pt at 96 dpi has base units of 6 x 13.
+    const DialogBaseUnits units{6, 13};
+    EXPECT_EQ(DialogUnitsToPixels({0, 0, 297, 215}, units), (Rect{0, 0, 446, 349}));
+    EXPECT_EQ(DialogUnitsToPixels({5, 66, 288, 67}, units), (Rect{8, 107, 432, 109}));
+    EXPECT_EQ(DialogUnitsToPixels({-5, -3, 1, 4}, units), (Rect{-8, -5, 2, 7}));
+}
+
+}   // namespace

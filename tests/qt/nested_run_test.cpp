@@ -1,0 +1,140 @@
+// Modal runs inside modal runs, message boxes and the system menu, scripted without hanging.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include "tests/qt/qt_test_support.h"
+#include "tests/qt/sample_dialog.h"
+#include "tests/support/temp_system_dir.h"
+#include "ui/base/message_box.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+using Records = std::vector<HelpRecord>;
+
+class NestedRuns : public ::testing::Test {
+protected:
+    QWidget* Control(const CDialog& owner, int id) { return ControlWidget(host, owner, id); }
+    void ClickAction() { QTest::mouseClick(Control(dialog, kSampleAction), Qt::LeftButton); }
+
+    TempSystemDir systemDir;
+    RecordingQtHost host;
+    Watchdog watchdog{host};
+    SampleDialog dialog;
+};
+
+TEST_F(NestedRuns, InnerDialogRunsAndEndsInsideTheOuterOne)
+{
+    HelpDialog* inner = nullptr;
+    int innerResult = 0;
+    dialog.onAction = [&](SampleDialog&) {
+        HelpDialog queue(IDD_STREAM_QUEUE, nullptr);
+        inner = &queue;
+        innerResult = queue.DoModal();
+        inner = nullptr;
+    };
+    Script script({
+        [&] { ClickAction(); },
+        [&] {
+            ASSERT_TRUE(inner);
+            QTest::keyClicks(Control(*inner, IDC_STREAM_PORT), "9100");
+            EXPECT_EQ(inner->GetDlgItemText(IDC_STREAM_PORT), "9100");
+            // Each dialog asks for help with its own template id.
+            QTest::keyClick(Control(*inner, IDC_STREAM_PORT), Qt::Key_F1);
+            QTest::keyClick(Control(*inner, IDC_STREAM_PORT), Qt::Key_Return);
+        },
+        [&] {
+            EXPECT_EQ(innerResult, IDOK);
+            QTest::keyClick(Control(dialog, kSampleName), Qt::Key_F1);
+            QTest::keyClick(host.DialogWidget(dialog), Qt::Key_Escape);
+        },
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(host.help, (Records{{HelpShown::Popup, IDC_STREAM_PORT, HelpContextId(IDD_STREAM_QUEUE, IDC_STREAM_PORT)},
+                                  {HelpShown::Popup, kSampleName, HelpContextId(kSampleTemplateId, kSampleName)}}));
+}
+
+TEST_F(NestedRuns, MessageBoxesAskWithTheApplicationTitleAndAnswer)
+{
+    dialog.onAction = [](SampleDialog& self) {
+        self.log.push_back("answer " + std::to_string(AfxMessageBox(std::string("Remove it?"), MB_YESNO)));
+        self.log.push_back("answer " + std::to_string(AfxMessageBox(std::string("Done."), MB_OK)));
+    };
+    const auto box = [] {
+        auto* found = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        EXPECT_TRUE(found) << "no message box";
+        return found;
+    };
+    Script script({
+        [&] { ClickAction(); },
+        [&] {
+            QMessageBox* question = box();
+            ASSERT_TRUE(question);
+            EXPECT_EQ(question->windowTitle(), ToQString(LoadString(IDS_APP_TITLE)));
+            EXPECT_EQ(question->text(), "Remove it?");
+            EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            question->button(QMessageBox::Yes)->click();
+        },
+        [&] {
+            QMessageBox* note = box();
+            ASSERT_TRUE(note);
+            EXPECT_EQ(note->standardButtons(), QMessageBox::Ok);
+            note->button(QMessageBox::Ok)->click();
+        },
+        [&] { QTest::keyClick(host.DialogWidget(dialog), Qt::Key_Escape); },
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.log, (Log{"BN_CLICKED 1008", "answer 6", "answer 1"}));
+}
+
+TEST_F(NestedRuns, SystemMenuOffersTheDialogsItems)
+{
+    const auto choose = [](const QString& text) {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu) << "no system menu";
+        for (QAction* action : menu->actions()) {
+            if (action->text() == text) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no item " << text.toStdString();
+        menu->close();
+    };
+    Script script({
+        [&] { WaitUntilActive(host, dialog); },
+        [&] { QTest::keyClick(Control(dialog, kSampleName), Qt::Key_Space, Qt::AltModifier); },
+        [&] { choose("&About Sample"); },
+        [&] { QTest::keyClick(Control(dialog, kSampleName), Qt::Key_Space, Qt::AltModifier); },
+        [&] { choose("&Close"); },
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(dialog.log, (Log{"WM_SYSCOMMAND 16", "WM_SYSCOMMAND 61536"}));
+}
+
+// Outside the fixture: the expected failure must be raised where the check below can see it.
+void RunADialogThatNeverEnds()
+{
+    RecordingQtHost host;
+    Watchdog watchdog(host, std::chrono::milliseconds(100));
+    SampleDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), -1);
+}
+
+TEST(Watchdog, AbandonsARunThatNeverEnds)
+{
+    EXPECT_NONFATAL_FAILURE(RunADialogThatNeverEnds(), "watchdog");
+}
+
+}   // namespace

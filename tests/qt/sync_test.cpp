@@ -1,0 +1,215 @@
+// Widgets and live windows in step: user input reaches the model once, model changes reach the
+// widgets without coming back as input.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "tests/qt/qt_test_support.h"
+#include "tests/qt/sample_dialog.h"
+#include "tests/support/temp_system_dir.h"
+#include "ui/base/user_input.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class WidgetSync : public ::testing::Test {
+protected:
+    template <class Widget> Widget* Control(int id)
+    {
+        auto* widget = qobject_cast<Widget*>(ControlWidget(host, dialog, id));
+        EXPECT_TRUE(widget) << "control " << id << " is not the expected widget";
+        return widget;
+    }
+
+    // Plays `steps` in the sample dialog, then closes it with Escape.
+    int Run(std::vector<std::function<void()>> steps)
+    {
+        steps.insert(steps.begin(), [this] { WaitUntilActive(host, dialog); });
+        steps.push_back([this] { QTest::keyClick(host.DialogWidget(dialog), Qt::Key_Escape); });
+        Script script(std::move(steps));
+        const int result = dialog.DoModal();
+        EXPECT_TRUE(script.finished());
+        return result;
+    }
+
+    TempSystemDir systemDir;
+    RecordingQtHost host;
+    Watchdog watchdog{host};
+    SampleDialog dialog;
+};
+
+TEST_F(WidgetSync, TypingRaisesOneChangePerEdit)
+{
+    Run({
+        [this] { QTest::keyClicks(Control<QLineEdit>(kSampleName), "abc"); },
+        [this] { EXPECT_EQ(dialog.GetDlgItemText(kSampleName), "abc"); },
+    });
+    EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 'a'", "EN_CHANGE 'ab'", "EN_CHANGE 'abc'"}));
+}
+
+TEST_F(WidgetSync, TextSetByTheDialogReachesTheFieldWithoutEcho)
+{
+    Run({
+        [this] { dialog.SetDlgItemText(kSampleName, "xyz"); },
+        [this] {
+            EXPECT_EQ(Control<QLineEdit>(kSampleName)->text(), "xyz");
+            dialog.SetWindowText("Renamed");
+            EXPECT_EQ(host.DialogWidget(dialog)->windowTitle(), "Renamed");
+        },
+    });
+    // The layer raises EN_CHANGE for the text it set; the widget adds none of its own.
+    EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 'xyz'"}));
+}
+
+TEST_F(WidgetSync, CheckBoxesFollowTheModelsRules)
+{
+    Run({
+        [this] { QTest::mouseClick(Control<QCheckBox>(kSampleAutoCheck), Qt::LeftButton); },
+        [this] {
+            EXPECT_TRUE(Control<QCheckBox>(kSampleAutoCheck)->isChecked());
+            // A check box that does not check itself stays as the dialog leaves it.
+            QTest::mouseClick(Control<QCheckBox>(kSampleManualCheck), Qt::LeftButton);
+        },
+        [this] {
+            EXPECT_FALSE(Control<QCheckBox>(kSampleManualCheck)->isChecked());
+            dialog.CheckDlgButton(kSampleManualCheck, BST_CHECKED);
+            EXPECT_TRUE(Control<QCheckBox>(kSampleManualCheck)->isChecked());
+        },
+    });
+    EXPECT_EQ(dialog.log, (Log{"BN_CLICKED 1051 check=1", "BN_CLICKED 1052 check=0"}));
+}
+
+TEST_F(WidgetSync, RadioButtonsAreGroupedByTheModel)
+{
+    Run({
+        [this] { QTest::mouseClick(Control<QRadioButton>(kSampleRadioA), Qt::LeftButton); },
+        [this] { QTest::mouseClick(Control<QRadioButton>(kSampleRadioB), Qt::LeftButton); },
+        [this] {
+            EXPECT_FALSE(Control<QRadioButton>(kSampleRadioA)->isChecked());
+            EXPECT_TRUE(Control<QRadioButton>(kSampleRadioB)->isChecked());
+        },
+    });
+    EXPECT_EQ(dialog.log, (Log{"BN_CLICKED radio A=1 B=0", "BN_CLICKED radio A=0 B=1"}));
+}
+
+TEST_F(WidgetSync, ListRowsKeepTheModelsOrderAndSelectOnce)
+{
+    const auto rowRect = [this](int row) {
+        QListWidget* list = Control<QListWidget>(kSampleList);
+        return list->visualItemRect(list->item(row)).center();
+    };
+    Run({
+        [this] {
+            for (const char* name : {"beta", "alpha", "Gamma"})
+                (void)dialog.list.AddString(name);
+            QListWidget* list = Control<QListWidget>(kSampleList);
+            ASSERT_EQ(list->count(), 3);
+            EXPECT_EQ(list->item(0)->text(), "alpha");
+            EXPECT_EQ(list->item(2)->text(), "Gamma");
+        },
+        [this, rowRect] { QTest::mouseClick(Control<QListWidget>(kSampleList)->viewport(), Qt::LeftButton, {}, rowRect(1)); },
+        [this, rowRect] { QTest::mouseDClick(Control<QListWidget>(kSampleList)->viewport(), Qt::LeftButton, {}, rowRect(2)); },
+        [this] {
+            EXPECT_EQ(dialog.list.GetCurSel(), 2);
+            // The dialog's own selection reaches the widget and is not reported back.
+            dialog.list.SetCurSel(0);
+            EXPECT_EQ(Control<QListWidget>(kSampleList)->currentRow(), 0);
+            dialog.list.ResetContent();
+            EXPECT_EQ(Control<QListWidget>(kSampleList)->count(), 0);
+        },
+    });
+    EXPECT_EQ(dialog.log, (Log{"LBN_SELCHANGE 1", "LBN_SELCHANGE 2", "LBN_DBLCLK 2"}));
+}
+
+TEST_F(WidgetSync, DropListChoiceReachesTheModelOnce)
+{
+    Run({
+        [this] {
+            QComboBox* combo = Control<QComboBox>(kSampleDropList);
+            ASSERT_EQ(combo->count(), 3);
+            EXPECT_EQ(combo->itemText(0), "Binary (Pass-thru) ");
+            dialog.dropList.SetCurSel(1);
+            EXPECT_EQ(combo->currentIndex(), 1);
+            QTest::keyClick(combo, Qt::Key_Down);
+        },
+        [this] { EXPECT_EQ(dialog.dropList.GetCurSel(), 2); },
+    });
+    EXPECT_EQ(dialog.log, (Log{"CBN_SELCHANGE 2"}));
+}
+
+TEST_F(WidgetSync, EnabledVisibleDefaultAndFocusFollowTheModel)
+{
+    Run({
+        [this] {
+            EXPECT_FALSE(Control<QPushButton>(kSampleDisabled)->isEnabled());
+            EXPECT_TRUE(Control<QPushButton>(kSampleHidden)->isHidden());
+            EXPECT_TRUE(Control<QPushButton>(IDOK)->isDefault());
+            dialog.GetDlgItem(kSampleDisabled)->EnableWindow(true);
+            dialog.GetDlgItem(kSampleHidden)->ShowWindow(true);
+            dialog.GetDlgItem(kSampleName)->EnableWindow(false);
+            dialog.SetDefID(kSampleAction);
+            dialog.GetDlgItem(kSampleAutoCheck)->SetFocus();
+        },
+        [this] {
+            EXPECT_TRUE(Control<QPushButton>(kSampleDisabled)->isEnabled());
+            EXPECT_FALSE(Control<QPushButton>(kSampleHidden)->isHidden());
+            EXPECT_FALSE(Control<QLineEdit>(kSampleName)->isEnabled());
+            EXPECT_TRUE(Control<QPushButton>(kSampleAction)->isDefault());
+            EXPECT_FALSE(Control<QPushButton>(IDOK)->isDefault());
+            EXPECT_EQ(QApplication::focusWidget(), Control<QCheckBox>(kSampleAutoCheck));
+        },
+    });
+    EXPECT_TRUE(dialog.log.empty());
+}
+
+TEST_F(WidgetSync, TabFollowsTheTemplateAndMovesTheModelsFocus)
+{
+    Run({
+        [this] {
+            // The label's mnemonic takes the focus to the field after it.
+            QTest::keyClick(host.DialogWidget(dialog), Qt::Key_N, Qt::AltModifier);
+            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kSampleName));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kSampleAutoCheck));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kSampleManualCheck));
+            // Radio buttons without tab stops are passed over.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kSampleList));
+        },
+    });
+}
+
+// Enter presses the default button, Esc cancels, the close box closes; all through the model.
+TEST_F(WidgetSync, KeysAndCloseBoxEndTheDialogThroughTheModel)
+{
+    {
+        Script script({[this] { WaitUntilActive(host, dialog); },
+                       [this] { QTest::keyClick(Control<QLineEdit>(kSampleName), Qt::Key_Return); }});
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+    }
+    {
+        Script script({[this] { host.DialogWidget(dialog)->close(); }});
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    }
+    {
+        // A focused push button is pressed by Enter instead of the default button.
+        Script script({[this] { WaitUntilActive(host, dialog); },
+                       [this] {
+                           QWidget* cancel = Control<QPushButton>(IDCANCEL);
+                           cancel->setFocus();
+                           QTest::keyClick(cancel, Qt::Key_Return);
+                       }});
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    }
+}
+
+}   // namespace

@@ -1,0 +1,261 @@
+#include "ui/qt/control_widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <utility>
+
+#include "res/window_styles.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+// A static icon: the icon drawn square in the control's top-left corner, as large as the control
+// allows, so that it grows with the dialog font and the screen's scale like everything else.
+class IconWidget : public QWidget {
+public:
+    IconWidget(QIcon icon, QWidget* parent) : QWidget(parent), m_icon(std::move(icon)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const int side = std::min(width(), height());
+        m_icon.paint(&painter, QRect(0, 0, side, side), Qt::AlignLeft | Qt::AlignTop);
+    }
+
+private:
+    QIcon m_icon;
+};
+
+// Check boxes and radio buttons take a click anywhere in their rectangle, not only on the
+// indicator and the caption's glyphs: the templates size them for a wider font than Qt's.
+template <class Button> class WholeRectButton : public Button {
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
+uint32_t ButtonType(const LiveWindow& window)
+{
+    return window.style() & BS_TYPEMASK;
+}
+
+bool IsCheckBox(const LiveWindow& window)
+{
+    return ButtonType(window) == BS_CHECKBOX || ButtonType(window) == BS_AUTOCHECKBOX;
+}
+
+bool IsRadioButton(const LiveWindow& window)
+{
+    return ButtonType(window) == BS_RADIOBUTTON || ButtonType(window) == BS_AUTORADIOBUTTON;
+}
+
+bool IsSeparator(const LiveWindow& window)
+{
+    const uint32_t type = window.style() & SS_TYPEMASK;
+    return type == SS_ETCHEDHORZ || ((window.style() & SS_SUNKEN) && window.text().empty());
+}
+
+QWidget* CreateStatic(const LiveWindow& window, QWidget* parent)
+{
+    if ((window.style() & SS_TYPEMASK) == SS_ICON)
+        return new IconWidget(IconResource(IconReference(window.text()).value_or(0)), parent);
+    if (IsSeparator(window)) {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    }
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* CreateButton(const LiveWindow& window, QWidget* parent)
+{
+    if (ButtonType(window) == BS_GROUPBOX)
+        return new QGroupBox(parent);
+    if (IsCheckBox(window))
+        return new WholeRectButton<QCheckBox>(parent);
+    if (IsRadioButton(window)) {
+        // The model decides which buttons form a group and clears the others.
+        auto* radio = new WholeRectButton<QRadioButton>(parent);
+        radio->setAutoExclusive(false);
+        return radio;
+    }
+    // Enter presses the model's default button, never the focused one by Qt's own rule.
+    auto* button = new QPushButton(parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget* CreateListBox(const LiveWindow& window, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    // The rows stand in the model's order: it sorts a sorted list box itself.
+    list->setSortingEnabled(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setVerticalScrollBarPolicy((window.style() & WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy((window.style() & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+QWidget* CreateComboBox(const LiveWindow& window, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    // A combo box with an edit field of its own is editable; a drop-down list is not.
+    combo->setEditable(!window.children().empty());
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+void ApplyText(QWidget& widget, const LiveWindow& window)
+{
+    const QString text = ToQString(window.text());
+    if (auto* label = qobject_cast<QLabel*>(&widget))
+        label->setText(label->buddy() ? text : WithoutMnemonic(text));
+    else if (auto* button = qobject_cast<QAbstractButton*>(&widget))
+        button->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(&widget))
+        group->setTitle(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(&widget); edit && edit->text() != text)
+        edit->setText(text);
+}
+
+void ApplyRows(QWidget& widget, const LiveWindow& window)
+{
+    if (auto* list = qobject_cast<QListWidget*>(&widget)) {
+        list->clear();
+        for (const ListRow& row : window.rows())
+            list->addItem(ToQString(row.text));
+    } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+        combo->clear();
+        for (const ListRow& row : window.rows())
+            combo->addItem(ToQString(row.text));
+    }
+    ApplyChange(widget, window, WindowChange::Selection);
+}
+
+void ApplySelection(QWidget& widget, const LiveWindow& window)
+{
+    const int index = window.selection();
+    if (auto* list = qobject_cast<QListWidget*>(&widget)) {
+        if (index < 0) {
+            list->clearSelection();
+            list->setCurrentItem(nullptr);
+        } else if (list->currentRow() != index || !list->item(index)->isSelected()) {
+            list->setCurrentRow(index);
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(&widget); combo && !combo->isEditable()) {
+        combo->setCurrentIndex(index);
+    }
+}
+
+void ApplyStyle(QWidget& widget, const LiveWindow& window)
+{
+    if (auto* button = qobject_cast<QPushButton*>(&widget))
+        button->setDefault(window.IsDefaultButton());
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget))
+        edit->setMaxLength(window.textLimit() > 0 ? window.textLimit() : 32767);
+    // Tab reaches tab stops only; a click still gives the focus to the other controls that take
+    // clicks. Labels and group boxes never take the focus.
+    if (!TakesClicks(window))
+        widget.setFocusPolicy(Qt::NoFocus);
+    else
+        widget.setFocusPolicy((window.style() & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+}   // namespace
+
+QWidget* CreateControlWidget(const LiveWindow& window, QWidget* parent)
+{
+    switch (window.kind()) {
+    case WindowKind::Button:
+        return CreateButton(window, parent);
+    case WindowKind::Edit:
+        return new QLineEdit(parent);
+    case WindowKind::ListBox:
+        return CreateListBox(window, parent);
+    case WindowKind::ComboBox:
+        return CreateComboBox(window, parent);
+    case WindowKind::Static:
+    case WindowKind::Dialog:
+    case WindowKind::Other:
+        break;
+    }
+    return CreateStatic(window, parent);
+}
+
+void ApplyChange(QWidget& widget, const LiveWindow& window, WindowChange change)
+{
+    switch (change) {
+    case WindowChange::Text:
+        ApplyText(widget, window);
+        break;
+    case WindowChange::Enabled:
+        widget.setEnabled(window.IsWindowEnabled());
+        break;
+    case WindowChange::Visible:
+        widget.setVisible((window.style() & WS_VISIBLE) != 0);
+        break;
+    case WindowChange::Style:
+        ApplyStyle(widget, window);
+        break;
+    case WindowChange::Check:
+        if (auto* button = qobject_cast<QAbstractButton*>(&widget); button && button->isCheckable())
+            button->setChecked(window.check() == BST_CHECKED);
+        break;
+    case WindowChange::Rows:
+        ApplyRows(widget, window);
+        break;
+    case WindowChange::Selection:
+        ApplySelection(widget, window);
+        break;
+    case WindowChange::Focus:
+    case WindowChange::Placement:
+    case WindowChange::SystemMenu:
+    case WindowChange::Icon:
+        break;
+    }
+}
+
+void ApplyState(QWidget& widget, const LiveWindow& window)
+{
+    for (const WindowChange change : {WindowChange::Text, WindowChange::Enabled, WindowChange::Visible,
+                                      WindowChange::Style, WindowChange::Check, WindowChange::Rows})
+        ApplyChange(widget, window, change);
+}
+
+bool TakesClicks(const LiveWindow& window)
+{
+    switch (window.kind()) {
+    case WindowKind::Button:
+        return ButtonType(window) != BS_GROUPBOX;
+    case WindowKind::Edit:
+    case WindowKind::ListBox:
+    case WindowKind::ComboBox:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsPushButton(const LiveWindow& window)
+{
+    return window.kind() == WindowKind::Button &&
+           (ButtonType(window) == BS_PUSHBUTTON || ButtonType(window) == BS_DEFPUSHBUTTON);
+}

@@ -1,0 +1,32 @@
+#include "ui/qt/dialog_units.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QString>
+
+namespace {
+
+// a * b / c rounded to the nearest integer, halves away from zero.
+int32_t MulDiv(int32_t a, int32_t b, int32_t c)
+{
+    const int64_t product = static_cast<int64_t>(a) * b;
+    const int64_t half = c / 2;
+    return static_cast<int32_t>((product >= 0 ? product + half : product - half) / c);
+}
+
+}   // namespace
+
+DialogBaseUnits BaseUnitsOf(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    // Rounded to the nearest pixel; never 0, which would collapse every control.
+    return {std::max(1, (letters + 26) / 52), std::max(1, metrics.height())};
+}
+
+Rect DialogUnitsToPixels(const Rect& dialogUnits, DialogBaseUnits units)
+{
+    return {MulDiv(dialogUnits.left, units.x, 4), MulDiv(dialogUnits.top, units.y, 8),
+            MulDiv(dialogUnits.right, units.x, 4), MulDiv(dialogUnits.bottom, units.y, 8)};
+}

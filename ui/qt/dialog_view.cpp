@@ -1,0 +1,309 @@
+#include "ui/qt/dialog_view.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QWhatsThis>
+
+#include "res/window_styles.h"
+#include "ui/base/help_dialog.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/control_widgets.h"
+#include "ui/qt/help_library.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+// Counts a model change being applied for as long as it lives.
+class ApplyingScope {
+public:
+    explicit ApplyingScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~ApplyingScope() { --m_depth; }
+    ApplyingScope(const ApplyingScope&) = delete;
+    ApplyingScope& operator=(const ApplyingScope&) = delete;
+
+private:
+    int& m_depth;
+};
+
+bool HasMnemonic(const std::string& text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (i + 1 < text.size() && text[i + 1] != '&')
+            return true;
+        ++i;
+    }
+    return false;
+}
+
+bool IsTextLabel(const LiveWindow& window)
+{
+    return window.kind() == WindowKind::Static && !window.text().empty() &&
+           (window.style() & SS_TYPEMASK) != SS_ICON;
+}
+
+bool IsUsableId(int32_t id)
+{
+    return id >= 1 && id != 0xFFFF;
+}
+
+// The context a control's topic is filed under. Help requests for a control without an id of
+// its own resolve to the next tab stop that has one, so its description does the same.
+uint32_t TopicContext(const CDialog& dialog, HWND window)
+{
+    if (IsUsableId(window->id()))
+        return HelpContextId(dialog.templateId(), window->id());
+    const auto& siblings = window->parent()->children();
+    size_t self = 0;
+    while (siblings[self].get() != window)
+        ++self;
+    for (size_t step = 1; step < siblings.size(); ++step) {
+        const LiveWindow& next = *siblings[(self + step) % siblings.size()];
+        if ((next.style() & WS_TABSTOP) && IsUsableId(next.id()))
+            return HelpContextId(dialog.templateId(), next.id());
+    }
+    return HelpContextId(dialog.templateId(), window->id());
+}
+
+// What a screen reader calls a control: its caption, or for a field or list, the label before it.
+QString AccessibleName(HWND window)
+{
+    if (window->kind() == WindowKind::Button || window->kind() == WindowKind::Static)
+        return WithoutMnemonic(ToQString(window->text()));
+    const auto& siblings = window->parent()->children();
+    const LiveWindow* label = nullptr;
+    for (const auto& sibling : siblings) {
+        if (sibling.get() == window)
+            break;
+        label = IsTextLabel(*sibling) ? sibling.get() : (TakesClicks(*sibling) ? nullptr : label);
+    }
+    return label ? WithoutMnemonic(ToQString(label->text())) : QString();
+}
+
+}   // namespace
+
+DialogView::DialogView(CDialog& dialog, QWidget* owner, HelpLibrary& help)
+    : QDialog(owner), m_dialog(dialog), m_units(BaseUnitsOf(QApplication::font()))
+{
+    // Window modal: the dialogs it was opened from wait for it, while the help window stays usable.
+    setWindowModality(Qt::WindowModal);
+    HWND frame = m_dialog.GetSafeHwnd();
+    Register(frame, this);
+    setFixedSize(ToQRect(MapDialogRect(frame->dialogUnitRect())).size());
+    CreateControls();
+    SetBuddies();
+    for (const auto& [window, widget] : m_widgets)
+        if (widget != this)
+            ApplyState(*widget, *window);
+    SetTabOrder();
+    DescribeControls(help);
+    for (const WindowChange change : {WindowChange::Text, WindowChange::Style, WindowChange::Icon})
+        ApplyFrame(change);
+    installEventFilter(this);
+    for (QWidget* part : findChildren<QWidget*>())
+        part->installEventFilter(this);
+    for (const auto& [window, widget] : m_widgets)
+        if (widget != this)
+            ConnectInput(window, widget);
+    m_dialog.SetObserver(this);
+}
+
+DialogView::~DialogView()
+{
+    if (m_dialog.observer() == this)
+        m_dialog.SetObserver(nullptr);
+    // The widgets outlive this part of the object; nothing they do while going may reach it.
+    for (QObject* part : findChildren<QObject*>()) {
+        part->removeEventFilter(this);
+        part->disconnect(this);
+    }
+}
+
+Rect DialogView::MapDialogRect(const Rect& dialogUnits) const
+{
+    return DialogUnitsToPixels(dialogUnits, m_units);
+}
+
+void DialogView::Run()
+{
+    if (m_dialog.IsEnded())
+        return;
+    QEventLoop loop;
+    m_loop = &loop;
+    // Whatever ends the dialog (input, a script, a timer), the run notices before it waits again.
+    const auto check = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+                               &DialogView::QuitIfEnded);
+    show();
+    raise();
+    activateWindow();
+    if (!m_dialog.IsEnded())
+        loop.exec(QEventLoop::DialogExec);
+    disconnect(check);
+    m_loop = nullptr;
+    if (QWhatsThis::inWhatsThisMode())
+        QWhatsThis::leaveWhatsThisMode();
+    hide();
+}
+
+void DialogView::Abandon()
+{
+    if (m_loop)
+        m_loop->quit();
+}
+
+QWidget* DialogView::WidgetOf(HWND window) const
+{
+    const auto found = m_widgets.find(window);
+    return found != m_widgets.end() ? found->second : nullptr;
+}
+
+HWND DialogView::WindowOf(const QObject* object) const
+{
+    for (; object; object = object->parent()) {
+        const auto found = m_windows.find(object);
+        if (found != m_windows.end())
+            return found->second;
+        if (object->isWidgetType() && static_cast<const QWidget*>(object)->isWindow())
+            break;
+    }
+    return nullptr;
+}
+
+void DialogView::OnWindowChanged(HWND window, WindowChange change)
+{
+    QWidget* widget = WidgetOf(window);
+    if (!widget)
+        return;
+    const ApplyingScope applying(m_applying);
+    if (widget == this) {
+        ApplyFrame(change);
+        return;
+    }
+    if (change == WindowChange::Focus) {
+        widget->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QSignalBlocker blocker(widget);
+    ApplyChange(*widget, *window, change);
+}
+
+void DialogView::CreateControls()
+{
+    for (const auto& child : m_dialog.GetSafeHwnd()->children()) {
+        QWidget* widget = CreateControlWidget(*child, this);
+        widget->setGeometry(ToQRect(MapDialogRect(child->dialogUnitRect())));
+        Register(child.get(), widget);
+        // The edit field of an editable combo box is a window of its own in the model.
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        if (combo && combo->lineEdit() && !child->children().empty())
+            Register(child->children().front().get(), combo->lineEdit());
+    }
+}
+
+void DialogView::Register(HWND window, QWidget* widget)
+{
+    m_widgets[window] = widget;
+    m_windows[widget] = window;
+}
+
+void DialogView::SetBuddies()
+{
+    // A label's mnemonic takes the focus to the next tab stop after it, as in the template.
+    const auto& children = m_dialog.GetSafeHwnd()->children();
+    for (size_t i = 0; i < children.size(); ++i) {
+        auto* label = qobject_cast<QLabel*>(WidgetOf(children[i].get()));
+        if (!label || !HasMnemonic(children[i]->text()))
+            continue;
+        for (size_t j = i + 1; j < children.size(); ++j) {
+            if ((children[j]->style() & WS_TABSTOP) && TakesClicks(*children[j])) {
+                label->setBuddy(WidgetOf(children[j].get()));
+                break;
+            }
+        }
+    }
+}
+
+void DialogView::SetTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (const auto& child : m_dialog.GetSafeHwnd()->children()) {
+        QWidget* widget = WidgetOf(child.get());
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void DialogView::DescribeControls(HelpLibrary& help)
+{
+    const HelpTopic* overview = help.FindOverview(m_dialog.templateId());
+    setWhatsThis(overview ? TopicHtml(*overview) : help.MissingTopicText());
+    for (const auto& child : m_dialog.GetSafeHwnd()->children()) {
+        QWidget* widget = WidgetOf(child.get());
+        const HelpTopic* topic = help.FindTopic(TopicContext(m_dialog, child.get()));
+        widget->setWhatsThis(topic ? TopicHtml(*topic) : help.MissingTopicText());
+        widget->setAccessibleName(AccessibleName(child.get()));
+        if (topic)
+            widget->setAccessibleDescription(TopicPlainText(*topic));
+    }
+}
+
+void DialogView::ApplyFrame(WindowChange change)
+{
+    HWND frame = m_dialog.GetSafeHwnd();
+    switch (change) {
+    case WindowChange::Text:
+        setWindowTitle(ToQString(frame->text()));
+        break;
+    case WindowChange::Style:
+        SetWindowFlagsFromStyle();
+        break;
+    case WindowChange::Icon: {
+        const uint32_t icon = m_dialog.icon(true) ? m_dialog.icon(true) : m_dialog.icon(false);
+        setWindowIcon(icon ? IconResource(icon) : QApplication::windowIcon());
+        break;
+    }
+    case WindowChange::Enabled:
+        setEnabled(frame->IsWindowEnabled());
+        break;
+    case WindowChange::Focus:
+        setFocus(Qt::OtherFocusReason);
+        break;
+    case WindowChange::Visible:     // the run shows and hides the window
+    case WindowChange::Placement:   // MoveDialog has placed it
+    case WindowChange::SystemMenu:  // the menu is built each time it opens
+    case WindowChange::Check:
+    case WindowChange::Rows:
+    case WindowChange::Selection:
+        break;
+    }
+}
+
+void DialogView::SetWindowFlagsFromStyle()
+{
+    const uint32_t style = m_dialog.GetStyle();
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (style & WS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & WS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (style & WS_MAXIMIZEBOX)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (m_dialog.GetExStyle() & WS_EX_CONTEXTHELP)
+        flags |= Qt::WindowContextHelpButtonHint;
+    if (flags == windowFlags())
+        return;
+    // Changing the flags of a shown window hides it.
+    const bool shown = isVisible();
+    setWindowFlags(flags);
+    if (shown)
+        show();
+}

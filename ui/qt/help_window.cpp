@@ -1,0 +1,109 @@
+#include "ui/qt/help_window.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "res/resource_ids.h"
+#include "ui/base/message_box.h"
+#include "ui/qt/help_library.h"
+#include "ui/qt/qt_text.h"
+
+HelpWindow::HelpWindow(HelpLibrary& library)
+    : QDialog(nullptr, Qt::Window), m_library(library), m_search(new QLineEdit(this)),
+      m_contents(new QListWidget(this)), m_text(new QTextBrowser(this))
+{
+    setWindowTitle(tr("%1 Help").arg(ToQString(LoadString(IDS_APP_TITLE))));
+    m_search->setPlaceholderText(tr("Search topics"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(tr("Search topics"));
+    m_contents->setAccessibleName(tr("Contents"));
+    m_text->setAccessibleName(tr("Topic"));
+
+    auto* splitter = new QSplitter(this);
+    auto* side = new QWidget(splitter);
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(m_search);
+    sideLayout->addWidget(m_contents);
+    splitter->addWidget(side);
+    splitter->addWidget(m_text);
+    splitter->setStretchFactor(1, 2);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+
+    // Sized in text, not pixels: room for a topic's lines at any font and scale.
+    const QFontMetrics metrics(font());
+    resize(metrics.averageCharWidth() * 110, metrics.height() * 32);
+
+    FillContents();
+    connect(m_contents, &QListWidget::currentRowChanged, this, &HelpWindow::ShowRow);
+    connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::Filter);
+}
+
+void HelpWindow::FillContents()
+{
+    const HelpTopics* topics = m_library.Topics();
+    if (!topics)
+        return;
+    for (const HelpTopic& topic : topics->Topics()) {
+        auto* item = new QListWidgetItem(FromHelpText(topic.title), m_contents);
+        // Overviews head the topics of their dialog.
+        if (topic.kind == HelpTopicKind::Overview) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
+}
+
+void HelpWindow::ShowTopic(HelpTopicKind kind, uint32_t id)
+{
+    const HelpTopic* topic = kind == HelpTopicKind::Overview ? m_library.FindOverview(id) : m_library.FindTopic(id);
+    const HelpTopics* topics = m_library.Topics();
+    int row = -1;
+    if (topic && topics)
+        row = static_cast<int>(topic - topics->Topics().data());
+    // The topic asked for is shown even when the search has hidden it from the list.
+    if (row >= 0 && m_contents->item(row)->isHidden())
+        m_search->clear();
+    {
+        const QSignalBlocker blocker(m_contents);
+        m_contents->setCurrentRow(row);
+    }
+    ShowRow(row);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::ShowRow(int row)
+{
+    const HelpTopics* topics = m_library.Topics();
+    if (!topics || row < 0 || static_cast<size_t>(row) >= topics->Topics().size()) {
+        m_current = nullptr;
+        m_text->setHtml(m_library.MissingTopicText());
+        return;
+    }
+    m_current = &topics->Topics()[static_cast<size_t>(row)];
+    m_text->setHtml(TopicHtml(*m_current));
+}
+
+void HelpWindow::Filter(const QString& text)
+{
+    const HelpTopics* topics = m_library.Topics();
+    if (!topics)
+        return;
+    const auto all = topics->Topics();
+    for (int row = 0; row < m_contents->count(); ++row) {
+        const HelpTopic& topic = all[static_cast<size_t>(row)];
+        const bool matches = text.isEmpty() || FromHelpText(topic.title).contains(text, Qt::CaseInsensitive) ||
+                             FromHelpText(topic.body).contains(text, Qt::CaseInsensitive);
+        m_contents->item(row)->setHidden(!matches);
+    }
+}

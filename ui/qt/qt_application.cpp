@@ -1,0 +1,24 @@
+#include "ui/qt/qt_application.h"
+
+#include <QApplication>
+
+#include "res/resource_ids.h"
+#include "ui/base/message_box.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/qt_host.h"
+#include "ui/qt/qt_text.h"
+
+int RunWithQtHost(int argc, char** argv, const std::function<int()>& body)
+{
+    // QApplication keeps a reference to the count for its whole life, which this frame outlives.
+    int count = argc;
+    QApplication application(count, argv);
+    QApplication::setApplicationName(QStringLiteral("norvane"));
+    QApplication::setApplicationDisplayName(ToQString(LoadString(IDS_APP_TITLE)));
+    QApplication::setWindowIcon(IconResource(IDI_NORVANE));
+    // Dialogs end through the model, never because their last window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtHost host;
+    const HostScope scope(host);
+    return body();
+}

@@ -1,0 +1,191 @@
+#include "ui/qt/qt_host.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWhatsThis>
+
+#include "ui/base/dialog.h"
+#include "ui/base/window_api.h"
+#include "ui/qt/dialog_view.h"
+#include "ui/qt/help_window.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+constexpr UINT kIconMask = 0xF0;
+constexpr UINT kIconStop = 0x10;
+constexpr UINT kIconQuestion = 0x20;
+constexpr UINT kIconInformation = 0x40;
+
+QMessageBox::Icon BoxIcon(UINT type)
+{
+    switch (type & kIconMask) {
+    case kIconStop:
+        return QMessageBox::Critical;
+    case kIconQuestion:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case kIconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+}   // namespace
+
+QtHost::QtHost(std::filesystem::path helpFile) : m_help(std::move(helpFile)) {}
+
+QtHost::~QtHost() = default;
+
+void QtHost::RunModal(CDialog& dialog)
+{
+    // A dialog opened without a parent belongs to the one it was opened from, as the platform
+    // makes the main window the owner.
+    QWidget* owner = m_running.empty() ? nullptr : m_running.back();
+    DialogView view(dialog, owner, m_help);
+    // The platform window exists before the dialog places itself, so that its frame counts in
+    // the window rectangle wherever the windowing system tells the frame up front.
+    view.winId();
+    m_running.push_back(&view);
+    dialog.InitDialog();
+    view.Run();
+    m_running.pop_back();
+}
+
+int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
+{
+    const bool yesNo = (type & 0xF) == MB_YESNO;
+    QWidget* owner = m_running.empty() ? nullptr : m_running.back();
+    QMessageBox box(BoxIcon(type), ToQString(caption), ToQString(text),
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    box.setWindowModality(Qt::WindowModal);
+    m_messageBox = &box;
+    const int answer = box.exec();
+    if (!yesNo)
+        return IDOK;
+    // Closing a Yes/No box otherwise than by its buttons answers No.
+    return answer == QMessageBox::Yes ? IDYES : IDNO;
+}
+
+void QtHost::MessageBeep(UINT /*type*/)
+{
+    QApplication::beep();
+}
+
+Rect QtHost::DesktopRect()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? FromQRect(screen->availableGeometry()) : Rect{};
+}
+
+Rect QtHost::MapDialogRect(const CDialog& dialog, const Rect& dialogUnits)
+{
+    if (const DialogView* view = ViewOf(dialog))
+        return view->MapDialogRect(dialogUnits);
+    return DialogUnitsToPixels(dialogUnits, BaseUnitsOf(QApplication::font()));
+}
+
+Rect QtHost::DialogWindowRect(const CDialog& dialog)
+{
+    if (const DialogView* view = ViewOf(dialog))
+        return FromQRect(view->frameGeometry());
+    const DialogTemplate* dialogTemplate = dialog.dialogTemplate();
+    return dialogTemplate ? MapDialogRect(dialog, {0, 0, dialogTemplate->cx, dialogTemplate->cy}) : Rect{};
+}
+
+Point QtHost::DialogClientOrigin(const CDialog& dialog)
+{
+    const DialogView* view = ViewOf(dialog);
+    if (!view)
+        return {};
+    const QPoint origin = view->mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y()};
+}
+
+void QtHost::MoveDialog(CDialog& dialog, const Rect& windowRect, bool /*repaint*/)
+{
+    DialogView* view = ViewOf(dialog);
+    if (!view)
+        return;
+    // The frame's own share of the window (none until a window manager has framed it).
+    const QSize frame = view->frameGeometry().size() - view->size();
+    const QSize client(windowRect.width() - frame.width(), windowRect.height() - frame.height());
+    if (client != view->size() && !client.isEmpty())
+        view->setFixedSize(client);
+    view->move(windowRect.left, windowRect.top);
+}
+
+void QtHost::ShowHelpPopup(HWND window, uint32_t contextId)
+{
+    QWidget* widget = Widget(window);
+    QPoint at = QCursor::pos();
+    // By the control, unless the request came from the mouse over it.
+    if (widget && !widget->rect().contains(widget->mapFromGlobal(at)))
+        at = widget->mapToGlobal(QPoint(0, widget->height()));
+    QWhatsThis::showText(at, m_help.PopupText(contextId), widget);
+}
+
+bool QtHost::TrackWhatsThisMenu(HWND window)
+{
+    QMenu menu(Widget(window));
+    const QAction* whatsThis = menu.addAction(QCoreApplication::translate("QtHost", "What's This?"));
+    return menu.exec(QCursor::pos()) == whatsThis;
+}
+
+void QtHost::OpenHelpWindow(uint32_t contextId)
+{
+    EnsureHelpWindow().ShowTopic(HelpTopicKind::Context, contextId);
+}
+
+void QtHost::OpenHelpOverview(uint32_t templateId)
+{
+    EnsureHelpWindow().ShowTopic(HelpTopicKind::Overview, templateId);
+}
+
+void QtHost::QuitHelp()
+{
+    if (m_helpWindow)
+        m_helpWindow->close();
+}
+
+void QtHost::AbandonRuns()
+{
+    if (m_messageBox)
+        m_messageBox->reject();
+    for (DialogView* view : m_running)
+        view->Abandon();
+}
+
+QDialog* QtHost::DialogWidget(const CDialog& dialog) const
+{
+    return ViewOf(dialog);
+}
+
+QWidget* QtHost::Widget(HWND window) const
+{
+    if (!IsWindow(window))
+        return nullptr;
+    const DialogView* view = ViewOf(window->dialog());
+    return view ? view->WidgetOf(window) : nullptr;
+}
+
+DialogView* QtHost::ViewOf(const CDialog& dialog) const
+{
+    for (DialogView* view : m_running)
+        if (&view->dialog() == &dialog)
+            return view;
+    return nullptr;
+}
+
+HelpWindow& QtHost::EnsureHelpWindow()
+{
+    if (!m_helpWindow)
+        m_helpWindow = std::make_unique<HelpWindow>(m_help);
+    return *m_helpWindow;
+}

@@ -133,11 +133,13 @@ TEST(DialogLayoutDetails, LabelsLeadToTheirFieldsAndEveryControlCarriesItsHelp)
 
 TEST(DialogUnits, EachEdgeIsConvertedAndRoundedHalfAwayFromZero)
 {
-    // "MS Sans Serif" 8 pt at 96 dpi has base units of 6 x 13.
-    const DialogBaseUnits units{6, 13};
+    // "MS Sans Serif" 8 pt at 96 dpi: letters 6 pixels wide on average, lines 13 pixels high.
+    const DialogBaseUnits units{6 * 52, 13};
     EXPECT_EQ(DialogUnitsToPixels({0, 0, 297, 215}, units), (Rect{0, 0, 446, 349}));
     EXPECT_EQ(DialogUnitsToPixels({5, 66, 288, 67}, units), (Rect{8, 107, 432, 109}));
     EXPECT_EQ(DialogUnitsToPixels({-5, -3, 1, 4}, units), (Rect{-8, -5, 2, 7}));
+    // A fractional average letter width is kept, not rounded away: 7.4 pixels, not 7.
+    EXPECT_EQ(DialogUnitsToPixels({0, 0, 285, 19}, {385, 14}), (Rect{0, 0, 528, 33}));
 }
 
 }   // namespace

@@ -47,6 +47,30 @@ protected:
     bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
 };
 
+// A sunken separator: a dark line over a light one, drawn so that the dark one shows even when
+// the control is a single pixel high, as a one-unit line can be with a small font.
+class SeparatorLine : public QFrame {
+public:
+    explicit SeparatorLine(QWidget* parent) : QFrame(parent)
+    {
+        setFrameShape(QFrame::HLine);
+        setFrameShadow(QFrame::Sunken);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const int top = std::max(0, height() / 2 - 1);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(0, top, width() - 1, top);
+        if (top + 1 < height()) {
+            painter.setPen(palette().color(QPalette::Light));
+            painter.drawLine(0, top + 1, width() - 1, top + 1);
+        }
+    }
+};
+
 uint32_t ButtonType(const LiveWindow& window)
 {
     return window.style() & BS_TYPEMASK;
@@ -72,12 +96,8 @@ QWidget* CreateStatic(const LiveWindow& window, QWidget* parent)
 {
     if ((window.style() & SS_TYPEMASK) == SS_ICON)
         return new IconWidget(IconResource(IconReference(window.text()).value_or(0)), parent);
-    if (IsSeparator(window)) {
-        auto* line = new QFrame(parent);
-        line->setFrameShape(QFrame::HLine);
-        line->setFrameShadow(QFrame::Sunken);
-        return line;
-    }
+    if (IsSeparator(window))
+        return new SeparatorLine(parent);
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);

@@ -21,12 +21,13 @@ DialogBaseUnits BaseUnitsOf(const QFont& font)
 {
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    // Rounded to the nearest pixel; never 0, which would collapse every control.
-    return {std::max(1, (letters + 26) / 52), std::max(1, metrics.height())};
+    // Never 0, which would collapse every control.
+    return {std::max(1, letters), std::max(1, metrics.height())};
 }
 
 Rect DialogUnitsToPixels(const Rect& dialogUnits, DialogBaseUnits units)
 {
-    return {MulDiv(dialogUnits.left, units.x, 4), MulDiv(dialogUnits.top, units.y, 8),
-            MulDiv(dialogUnits.right, units.x, 4), MulDiv(dialogUnits.bottom, units.y, 8)};
+    constexpr int32_t kLetters = 52;
+    return {MulDiv(dialogUnits.left, units.letters, 4 * kLetters), MulDiv(dialogUnits.top, units.height, 8),
+            MulDiv(dialogUnits.right, units.letters, 4 * kLetters), MulDiv(dialogUnits.bottom, units.height, 8)};
 }

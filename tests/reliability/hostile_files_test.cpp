@@ -1,0 +1,151 @@
+// Damaged, oversized and strange kqnet.ini files: the servers that can be read are read, nothing
+// crashes, and a save either keeps every byte it did not change or is refused with the file intact.
+#include "config/server_file.h"
+#include "tests/reliability/hostile_files.h"
+#include "tests/reliability/sample_configs.h"
+#include "tests/support/temp_system_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr std::size_t kMegabyte = 1 << 20;
+
+std::size_t HugeFileBytes()
+{
+    return static_cast<std::size_t>(EnvCount("NORVANE_HOSTILE_MB", 16)) * kMegabyte;
+}
+
+struct ReadableCase {
+    const char* name;
+    std::function<std::string()> bytes;
+};
+
+std::string WithEndings(const std::vector<std::string>& endings)
+{
+    const std::string block = ValidServerBlock("\n");
+    std::string text;
+    std::size_t line = 0;
+    for (char c : block) {
+        if (c == '\n')
+            text += endings[line++ % endings.size()];
+        else
+            text += c;
+    }
+    return text;
+}
+
+class ReadableHostileFile : public ::testing::TestWithParam<ReadableCase> {
+protected:
+    TempSystemDir m_dir;
+};
+
+TEST_P(ReadableHostileFile, LoadsTheServersAndASaveKeepsEveryOtherByte)
+{
+    const std::string before = GetParam().bytes();
+    WriteFileBytes(m_dir.iniPath(), before);
+
+    OwnedList list{LoadNow()};
+    ASSERT_NE(list.head, nullptr);
+    ServerEntry* alpha = list.head;
+    ServerEntry* beta = alpha->next;
+    ASSERT_NE(beta, nullptr);
+    EXPECT_STREQ(alpha->name, "alpha");
+    EXPECT_STREQ(beta->name, "beta");
+    EXPECT_EQ(beta->next, nullptr);
+    ASSERT_NE(alpha->streamQueues, nullptr);
+    EXPECT_EQ(alpha->streamQueues->port, 515u);
+    ASSERT_NE(beta->lprQueues, nullptr);
+    EXPECT_STREQ(beta->lprQueues->queueName, "lp");
+
+    beta->nfsDriveMounts = 1;
+    ASSERT_EQ(SaveServerList(list.head), ProfileOk);
+    std::string expected = before;
+    const std::size_t line = expected.find("Server2=beta,0,1,0,1");
+    ASSERT_NE(line, std::string::npos);
+    expected.replace(line, 20, "Server2=beta,1,1,0,1");
+    const std::string after = ReadFileBytes(m_dir.iniPath());
+    EXPECT_TRUE(after.starts_with(expected)) << "only the changed line differs; the summaries follow the old end";
+    OwnedList reloaded{LoadNow()};
+    EXPECT_EQ(DescribeDifference(list.head, reloaded.head), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ReadableHostileFile,
+    ::testing::Values(
+        ReadableCase{"HugeFile", [] { return FillerKeys(HugeFileBytes()) + ValidServerBlock(); }},
+        ReadableCase{"TenMegabyteLines", [] { return LongLines(10 * kMegabyte) + ValidServerBlock(); }},
+        ReadableCase{"MillionSections", [] { return ManySections(1000000) + ValidServerBlock(); }},
+        ReadableCase{"NulBytes", [] { return BlockWithNuls(); }},
+        ReadableCase{"LineFeeds", [] { return WithEndings({"\n"}); }},
+        ReadableCase{"CarriageReturnLineFeeds", [] { return WithEndings({"\r\n"}); }},
+        ReadableCase{"CarriageReturns", [] { return WithEndings({"\r"}); }},
+        ReadableCase{"MixedLineEndings", [] { return WithEndings({"\r\n", "\n", "\r", "\n\r"}); }},
+        ReadableCase{"NoFinalLineBreak", [] { std::string b = ValidServerBlock(); b.pop_back(); return b; }},
+        ReadableCase{"ByteOrderMark", [] { return "\xEF\xBB\xBF" + ValidServerBlock("\r\n"); }},
+        ReadableCase{"BinaryNoise", [] { return BinaryNoise(kMegabyte) + ValidServerBlock(); }}),
+    [](const ::testing::TestParamInfo<ReadableCase>& info) { return std::string(info.param.name); });
+
+TEST(HostileFile, AServerLineTooLongToSaveLoadsCutAndTheSaveIsRefusedWithTheFileIntact)
+{
+    TempSystemDir dir;
+    std::string before = ValidServerBlock();
+    before.replace(before.find("NumServers=2"), 12, "Server3=" + std::string(10 * kMegabyte, 'n') + "\nNumServers=3");
+    WriteFileBytes(dir.iniPath(), before);
+    OwnedList list{LoadNow()};
+    ASSERT_NE(list.head, nullptr);
+    ASSERT_NE(list.head->next, nullptr);
+    const ServerEntry* third = list.head->next->next;
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(std::string(third->name), std::string(kTextFieldSize - 1, 'n'));
+    EXPECT_EQ(SaveServerList(list.head), ProfileFailed) << "a cut name would name another server's keys";
+    EXPECT_EQ(ReadFileBytes(dir.iniPath()), before);
+}
+
+// Parses the file again, as a program start does, and returns the fastest of three loads.
+std::chrono::duration<double, std::milli> FastestLoad(const std::string& path)
+{
+    std::chrono::duration<double, std::milli> best{1e12};
+    for (int run = 0; run < 3; ++run) {
+        const timespec times[2] = {{0, UTIME_OMIT}, {1000000 + run, 0}};
+        utimensat(AT_FDCWD, path.c_str(), times, 0);
+        const auto start = std::chrono::steady_clock::now();
+        OwnedList list{LoadNow()};
+        best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start));
+        EXPECT_NE(list.head, nullptr);
+    }
+    return best;
+}
+
+TEST(HostileFile, LoadingTimeGrowsLinearlyWithTheFile)
+{
+    TempSystemDir dir;
+    const std::size_t large = HugeFileBytes();
+    struct Kind {
+        const char* name;
+        std::function<std::string(std::size_t)> make;
+    };
+    const Kind kinds[] = {
+        {"keys", [](std::size_t bytes) { return FillerKeys(bytes) + ValidServerBlock(); }},
+        {"sections", [](std::size_t bytes) { return ManySections(bytes / 20) + ValidServerBlock(); }},
+    };
+    for (const Kind& kind : kinds) {
+        WriteFileBytes(dir.iniPath(), kind.make(large / 4));
+        const auto small = FastestLoad(dir.iniPath());
+        WriteFileBytes(dir.iniPath(), kind.make(large));
+        const auto big = FastestLoad(dir.iniPath());
+        // Four times the bytes: linear is 4 (about 6 measured, as the tables outgrow the caches),
+        // quadratic 16; the margin absorbs a busy machine.
+        EXPECT_LT(big.count(), 10 * small.count()) << kind.name << ": " << small.count() << " ms, then " << big.count() << " ms";
+        ReportFigure((std::string("hostile.load_us_") + kind.name + "_quarter").c_str(), static_cast<int64_t>(small.count() * 1000));
+        ReportFigure((std::string("hostile.load_us_") + kind.name + "_full").c_str(), static_cast<int64_t>(big.count() * 1000));
+    }
+    ReportFigure("hostile.full_size_mb", static_cast<int64_t>(large / kMegabyte));
+}
+
+} // namespace

@@ -221,6 +221,14 @@ void ProfileDocument::AppendSection(std::string_view name)
     m_sectionIndex.try_emplace(header.substr(1, trimmed.size()), static_cast<uint32_t>(m_sections.size() - 1));
 }
 
+void ProfileDocument::SetValueSpan(Line& line, size_t begin, size_t length)
+{
+    // Readers see the value trimmed, whatever blanks the writer gave it.
+    const std::string_view value = TrimProfileBlanks(line.text.substr(begin, length));
+    line.valueBegin = static_cast<uint32_t>(value.data() - line.text.data());
+    line.valueEnd = static_cast<uint32_t>(line.valueBegin + value.size());
+}
+
 bool ProfileDocument::SetValue(std::string_view sectionName, std::string_view keyName, std::string_view value)
 {
     const auto found = m_sectionIndex.find(TrimProfileBlanks(sectionName));
@@ -233,13 +241,15 @@ bool ProfileDocument::SetValue(std::string_view sectionName, std::string_view ke
     if (const KeySlot& slot = m_keySlots[FindSlot(sectionIndex, key, SlotHash(sectionIndex, key))];
         slot.section != kNoSection) {
         Line& line = section.body[slot.line];
-        if (line.text.substr(line.valueBegin, line.valueEnd - line.valueBegin) == value)
+        // A write of what a reader already sees there changes nothing, blanks around it included,
+        // so that writing the same text again never moves a byte.
+        if (line.text.substr(line.valueBegin, line.valueEnd - line.valueBegin) == TrimProfileBlanks(value))
             return false;
         std::string text(line.text.substr(0, line.valueBegin));
         text += value;
         text += line.text.substr(line.valueEnd);
         line.text = Own(std::move(text));
-        line.valueEnd = static_cast<uint32_t>(line.valueBegin + value.size());
+        SetValueSpan(line, line.valueBegin, value.size());
         return true;
     }
 
@@ -257,7 +267,8 @@ bool ProfileDocument::SetValue(std::string_view sectionName, std::string_view ke
     keyLine.append(key).append(1, '=').append(value);
     const std::string_view text = Own(std::move(keyLine));
     const auto keySize = static_cast<uint32_t>(key.size());
-    Line line{text, m_newline, 0, keySize, keySize + 1, static_cast<uint32_t>(text.size())};
+    Line line{text, m_newline, 0, keySize};
+    SetValueSpan(line, keySize + 1, value.size());
     section.body.insert(section.body.begin() + static_cast<std::ptrdiff_t>(position), line);
     IndexKey(sectionIndex, static_cast<uint32_t>(position));
     return true;

@@ -73,6 +73,7 @@ private:
     void AddLine(std::string_view text, std::string_view eol);
     std::string_view Own(std::string text);
     void AppendSection(std::string_view name);
+    void SetValueSpan(Line& line, size_t begin, size_t length);
     void TerminateLastLine();
 
     std::string m_bytes;          // never resized after construction: lines point into it

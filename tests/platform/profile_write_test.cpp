@@ -75,6 +75,23 @@ TEST(ProfileWrite, WritingTheSameValueLeavesTheFileUntouched)
     EXPECT_EQ(before.st_ino, after.st_ino);
 }
 
+TEST(ProfileWrite, AWrittenValueReadsBackAsAFreshReaderSeesIt)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    char buffer[32];
+    for (const char* key : {"new", "old"}) {
+        WriteFileBytes(path, "[s]\nold=x\n");
+        ASSERT_NE(WritePrivateProfileStringA("s", key, "  v \t", path.c_str()), 0);
+        GetPrivateProfileStringA("s", key, "", buffer, sizeof buffer, path.c_str());
+        EXPECT_STREQ(buffer, "v") << key << ": the copy kept in memory trims like a parse of the file";
+        const std::string written = ReadFileBytes(path);
+        ASSERT_NE(WritePrivateProfileStringA("s", key, "  v \t", path.c_str()), 0);
+        ASSERT_NE(WritePrivateProfileStringA("s", key, "v", path.c_str()), 0);
+        EXPECT_EQ(ReadFileBytes(path), written) << key << ": writing what readers already see changes nothing";
+    }
+}
+
 TEST(ProfileWrite, KeepsPermissionsFollowsLinksAndLeavesNoTemporaryFile)
 {
     TempSystemDir dir;

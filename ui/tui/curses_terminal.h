@@ -1,0 +1,37 @@
+#pragma once
+// The real terminal, through curses: the only code of the program that includes it. It takes the
+// terminal on standard input and output over for its lifetime and gives it back as it was.
+#include <memory>
+#include <string>
+
+#include "ui/tui/terminal_io.h"
+
+namespace tui {
+
+class CursesTerminal : public TerminalIo {
+public:
+    // Null, with the reason in `error`, when standard input and output are no terminal that
+    // curses can drive (TERM unknown, for instance).
+    static std::unique_ptr<CursesTerminal> Open(std::string* error);
+    ~CursesTerminal() override;
+    CursesTerminal(const CursesTerminal&) = delete;
+    CursesTerminal& operator=(const CursesTerminal&) = delete;
+
+    TerminalSize Size() override;
+    Key ReadKey() override;
+    void Present(const Canvas& canvas) override;
+    void Beep() override;
+
+private:
+    struct Screen;
+    explicit CursesTerminal(Screen* screen);
+    Key KeyAfterEscape();
+    Key FunctionKey(int code);
+
+    Screen* m_screen;
+    bool m_repaintAll = false;
+    bool m_ended = false;
+    int m_failedReads = 0;
+};
+
+}   // namespace tui

@@ -1,0 +1,294 @@
+// The keyboard of a dialog: what the platform's dialog manager and its controls do with a key,
+// done through the layer's input entry points so that the dialog sees the usual notifications.
+#include <algorithm>
+
+#include "res/window_styles.h"
+#include "ui/base/user_input.h"
+#include "ui/base/window_api.h"
+#include "ui/tui/control_shape.h"
+#include "ui/tui/dialog_view.h"
+#include "ui/tui/tui_text.h"
+
+namespace tui {
+
+namespace {
+
+constexpr int kPageRows = 8;
+
+ControlShape Shape(const LiveWindow& window)
+{
+    return ShapeOf(window.className(), window.style());
+}
+
+bool IsButton(const LiveWindow& window)
+{
+    const ControlShape shape = Shape(window);
+    return shape == ControlShape::PushButton || shape == ControlShape::CheckBox || shape == ControlShape::RadioButton;
+}
+
+bool IsAutoRadio(const LiveWindow& window)
+{
+    return window.kind() == WindowKind::Button && (window.style() & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+}
+
+// A control the keyboard can put the focus on: shown, enabled, and not a label or a group box.
+bool Focusable(const LiveWindow& window)
+{
+    const ControlShape shape = Shape(window);
+    return window.IsWindowVisible() && window.IsWindowEnabled() && shape != ControlShape::Label &&
+           shape != ControlShape::Icon && shape != ControlShape::Separator && shape != ControlShape::GroupBox &&
+           shape != ControlShape::Other;
+}
+
+// The row a list or drop-down list moves to for a navigation key; -2 for a key that is not one.
+int NavigatedRow(const LiveWindow& list, const Key& key)
+{
+    const auto count = static_cast<int>(list.rows().size());
+    const int current = list.selection();
+    if (count == 0)
+        return -2;
+    switch (key.code) {
+    case KeyCode::Up:
+        return std::max(current - 1, 0);
+    case KeyCode::Down:
+        return std::min(current + 1, count - 1);
+    case KeyCode::PageUp:
+        return std::max(current - kPageRows, 0);
+    case KeyCode::PageDown:
+        return std::min(std::max(current, 0) + kPageRows, count - 1);
+    case KeyCode::Home:
+        return 0;
+    case KeyCode::End:
+        return count - 1;
+    default:
+        return -2;
+    }
+}
+
+// The next row after the current one whose text starts with `letter`, wrapping; -2 when none.
+int TypedRow(const LiveWindow& list, char32_t letter)
+{
+    const auto count = static_cast<int>(list.rows().size());
+    for (int step = 1; step <= count; ++step) {
+        const int row = (std::max(list.selection(), -1) + step) % count;
+        const std::string& text = list.rows()[static_cast<size_t>(row)].text;
+        if (!text.empty() && FoldCase(static_cast<unsigned char>(text.front())) == FoldCase(letter))
+            return row;
+    }
+    return -2;
+}
+
+}   // namespace
+
+bool DialogView::HandleKey(const Key& key, TerminalIo& terminal)
+{
+    HWND focus = m_dialog.GetFocus();
+    if (!IsWindow(focus) || focus == m_dialog.GetSafeHwnd())
+        focus = nullptr;
+
+    if (key.code == KeyCode::Tab || key.code == KeyCode::BackTab) {
+        const bool backward = key.code == KeyCode::BackTab || key.shift;
+        if (HWND next = GetNextDlgTabItem(m_dialog.GetSafeHwnd(), focus, backward))
+            FocusByKeyboard(next);
+        return true;
+    }
+    if (focus) {
+        const bool handled = focus->kind() == WindowKind::Edit       ? HandleEditKey(focus, key, terminal)
+                             : focus->kind() == WindowKind::ListBox  ? HandleListKey(focus, key)
+                             : focus->kind() == WindowKind::ComboBox ? HandleListKey(focus, key)
+                             : IsButton(*focus)                      ? HandleButtonKey(focus, key)
+                                                                     : false;
+        if (handled)
+            return true;
+    }
+    if (key.code == KeyCode::Char && key.alt && !key.ctrl)
+        return PressMnemonic(key.ch);
+    if (key.Is(KeyCode::Enter)) {
+        // A push button with the focus is pressed itself; anywhere else Enter is the default button's.
+        if (focus && Shape(*focus) == ControlShape::PushButton)
+            UserClick(focus);
+        else
+            UserPressEnter(m_dialog);
+        return true;
+    }
+    if (key.Is(KeyCode::Escape)) {
+        UserPressEscape(m_dialog);
+        return true;
+    }
+    return false;
+}
+
+bool DialogView::HandleEditKey(HWND edit, const Key& key, TerminalIo& terminal)
+{
+    EditState& state = Edit(edit);
+    const std::string text = edit->text();
+    const auto length = static_cast<int>(text.size());
+    state.caret = std::clamp(state.caret, 0, length);
+    state.anchor = std::clamp(state.anchor, 0, length);
+    const int from = std::min(state.caret, state.anchor);
+    const int to = std::max(state.caret, state.anchor);
+
+    // Puts `inserted` in place of the selection (or at the caret), as typing does.
+    const auto replace = [&](std::string_view inserted, int cutFrom, int cutTo) {
+        std::string changed = text.substr(0, static_cast<size_t>(cutFrom));
+        changed += inserted;
+        changed += text.substr(static_cast<size_t>(cutTo));
+        if (edit->textLimit() > 0 && changed.size() > static_cast<size_t>(edit->textLimit()) &&
+            changed.size() > text.size()) {
+            terminal.Beep();   // the field is full
+            return;
+        }
+        const int caret = cutFrom + static_cast<int>(inserted.size());
+        UserTypeText(edit, changed);
+        EditState& after = Edit(edit);
+        after.caret = after.anchor = std::min(caret, static_cast<int>(edit->text().size()));
+    };
+    const auto moveTo = [&](int caret) {
+        state.caret = std::clamp(caret, 0, length);
+        if (!key.shift)
+            state.anchor = state.caret;
+    };
+
+    switch (key.code) {
+    case KeyCode::Char:
+        if (key.alt)
+            return false;
+        if (key.ctrl) {
+            if (FoldCase(key.ch) != U'a')
+                return false;
+            SelectAll(edit);
+            return true;
+        }
+        if (key.ch > 0xFF) {
+            terminal.Beep();   // the field holds single-byte text only
+            return true;
+        }
+        replace(ToAnsi(std::u32string(1, key.ch)), from, to);
+        return true;
+    case KeyCode::Backspace:
+        if (from != to)
+            replace("", from, to);
+        else if (from > 0)
+            replace("", from - 1, from);
+        return true;
+    case KeyCode::Delete:
+        if (from != to)
+            replace("", from, to);
+        else if (from < length)
+            replace("", from, from + 1);
+        return true;
+    case KeyCode::Left:
+        moveTo(from != to && !key.shift ? from : state.caret - 1);
+        return true;
+    case KeyCode::Right:
+        moveTo(from != to && !key.shift ? to : state.caret + 1);
+        return true;
+    case KeyCode::Home:
+        moveTo(0);
+        return true;
+    case KeyCode::End:
+        moveTo(length);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool DialogView::HandleListKey(HWND list, const Key& key)
+{
+    if (key.alt || key.ctrl)
+        return false;
+    int row = NavigatedRow(*list, key);
+    if (row == -2 && key.code == KeyCode::Char && key.ch > U' ')
+        row = TypedRow(*list, key.ch);
+    if (row == -2)
+        return key.code == KeyCode::Char && key.ch > U' ';
+    if (row != list->selection())
+        UserSelectRow(list, row);
+    return true;
+}
+
+bool DialogView::HandleButtonKey(HWND button, const Key& key)
+{
+    if (key.IsChar(U' ')) {
+        UserClick(button);
+        return true;
+    }
+    switch (key.code) {
+    case KeyCode::Up:
+    case KeyCode::Left:
+        return MoveInGroup(button, true);
+    case KeyCode::Down:
+    case KeyCode::Right:
+        return MoveInGroup(button, false);
+    case KeyCode::Char:
+        // Where a key types nothing, a letter is a mnemonic even without Alt.
+        return !key.ctrl && key.ch > U' ' && PressMnemonic(key.ch);
+    default:
+        return false;
+    }
+}
+
+bool DialogView::MoveInGroup(HWND from, bool backward)
+{
+    // The group runs from the nearest control at or before `from` that starts one (WS_GROUP) up
+    // to the next that does.
+    const auto& siblings = from->parent()->children();
+    const auto self = static_cast<size_t>(
+        std::find_if(siblings.begin(), siblings.end(), [from](const auto& s) { return s.get() == from; }) -
+        siblings.begin());
+    size_t first = self;
+    while (first > 0 && !(siblings[first]->style() & WS_GROUP))
+        --first;
+    size_t last = self + 1;
+    while (last < siblings.size() && !(siblings[last]->style() & WS_GROUP))
+        ++last;
+    const size_t count = last - first;
+    for (size_t step = 1; step < count; ++step) {
+        const size_t offset = backward ? count - step : step;
+        HWND candidate = siblings[first + (self - first + offset) % count].get();
+        if (!Focusable(*candidate))
+            continue;
+        FocusByKeyboard(candidate);
+        // An automatic radio button is chosen by moving onto it.
+        if (IsAutoRadio(*candidate) && candidate->check() != BST_CHECKED)
+            UserClick(candidate);
+        return true;
+    }
+    return true;
+}
+
+bool DialogView::PressMnemonic(char32_t letter)
+{
+    HWND frame = m_dialog.GetSafeHwnd();
+    if (!frame)
+        return false;
+    letter = FoldCase(letter);
+    const auto& children = frame->children();
+    const size_t count = children.size();
+    // The search starts after the focus, so a repeated letter goes round the controls that share it.
+    size_t start = 0;
+    for (size_t i = 0; i < count; ++i)
+        if (children[i].get() == m_dialog.GetFocus())
+            start = i + 1;
+    for (size_t step = 0; step < count; ++step) {
+        HWND window = children[(start + step) % count].get();
+        if (!window->IsWindowVisible() || !window->IsWindowEnabled() || MnemonicOf(window->text()) != letter)
+            continue;
+        const ControlShape shape = Shape(*window);
+        if (shape == ControlShape::Label || shape == ControlShape::GroupBox) {
+            // A label's letter leads to the control after it.
+            if (HWND next = GetNextDlgTabItem(frame, window, false))
+                FocusByKeyboard(next);
+            return true;
+        }
+        if (!IsButton(*window))
+            continue;
+        FocusByKeyboard(window);
+        UserClick(window);
+        return true;
+    }
+    return false;
+}
+
+}   // namespace tui

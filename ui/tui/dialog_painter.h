@@ -1,0 +1,17 @@
+#pragma once
+// Draws a running dialog from its live windows: the frame with its caption, then each shown
+// control in template order, disabled ones dimmed.
+#include <string_view>
+
+#include "ui/tui/canvas.h"
+#include "ui/tui/dialog_view.h"
+
+namespace tui {
+
+// `active`: the dialog the keyboard is in, which shows its focus and the terminal's cursor.
+void PaintDialog(Canvas& canvas, DialogView& view, bool active);
+
+// A window's surface, border and caption (with the context-help button "[?]" when asked).
+void PaintFrame(Canvas& canvas, const Rect& window, std::string_view caption, bool contextHelp);
+
+}   // namespace tui

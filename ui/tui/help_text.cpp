@@ -1,0 +1,88 @@
+#include "ui/tui/help_text.h"
+
+#include <system_error>
+#include <utility>
+
+#include "ui/tui/tui_text.h"
+
+namespace tui {
+
+namespace {
+
+constexpr std::u32string_view kItemMark = U"- ";
+
+}   // namespace
+
+TuiHelp::TuiHelp(std::filesystem::path file) : m_file(std::move(file)) {}
+
+std::filesystem::path TuiHelp::InstalledFile()
+{
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path programDir = error ? std::filesystem::current_path(error) : program.parent_path();
+    return (programDir / ".." / "share" / "norvane" / "help" / "norvane-help.txt").lexically_normal();
+}
+
+const HelpTopics* TuiHelp::Topics()
+{
+    if (!m_loaded) {
+        m_topics = HelpTopics::Load(m_file);
+        m_loaded = true;
+    }
+    return m_topics ? &*m_topics : nullptr;
+}
+
+const HelpTopic* TuiHelp::FindTopic(uint32_t contextId)
+{
+    const HelpTopics* topics = Topics();
+    return topics ? topics->FindTopic(contextId) : nullptr;
+}
+
+const HelpTopic* TuiHelp::FindOverview(uint32_t templateId)
+{
+    const HelpTopics* topics = Topics();
+    return topics ? topics->FindOverview(templateId) : nullptr;
+}
+
+std::u32string TuiHelp::MissingTopicText()
+{
+    if (!Topics())
+        return U"Help is not available: the help file " + FromUtf8(m_file.string()) + U" could not be read.";
+    return U"No help topic is available for this item.";
+}
+
+std::vector<std::u32string> TopicLines(const HelpTopic& topic, int width)
+{
+    std::vector<std::u32string> lines = WrapText(FromUtf8(topic.title), width);
+    const std::u32string body = FromUtf8(topic.body);
+    size_t start = 0;
+    while (start < body.size()) {
+        size_t end = body.find(U"\n\n", start);
+        if (end == std::u32string::npos)
+            end = body.size();
+        const std::u32string_view paragraph = std::u32string_view(body).substr(start, end - start);
+        if (!paragraph.empty())
+            lines.emplace_back();
+        size_t lineStart = 0;
+        while (lineStart < paragraph.size()) {
+            size_t lineEnd = paragraph.find(U'\n', lineStart);
+            if (lineEnd == std::u32string_view::npos)
+                lineEnd = paragraph.size();
+            const std::u32string_view line = paragraph.substr(lineStart, lineEnd - lineStart);
+            if (line.starts_with(kItemMark)) {
+                // A list item hangs under its mark.
+                const std::vector<std::u32string> item = WrapText(line.substr(kItemMark.size()), width - 2);
+                for (size_t i = 0; i < item.size(); ++i)
+                    lines.push_back((i == 0 ? std::u32string(kItemMark) : U"  ") + item[i]);
+            } else {
+                for (std::u32string& wrapped : WrapText(line, width))
+                    lines.push_back(std::move(wrapped));
+            }
+            lineStart = lineEnd + 1;
+        }
+        start = end + 2;
+    }
+    return lines;
+}
+
+}   // namespace tui

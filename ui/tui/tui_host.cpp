@@ -1,0 +1,258 @@
+#include "ui/tui/tui_host.h"
+
+#include <algorithm>
+
+#include "res/resource_ids.h"
+#include "ui/base/dialog.h"
+#include "ui/base/message_box.h"
+#include "ui/base/window_api.h"
+#include "ui/tui/dialog_painter.h"
+#include "ui/tui/dialog_view.h"
+#include "ui/tui/help_popup.h"
+#include "ui/tui/help_window.h"
+#include "ui/tui/menu_overlay.h"
+#include "ui/tui/message_overlay.h"
+#include "ui/tui/tui_text.h"
+
+#ifndef NORVANE_VERSION
+#define NORVANE_VERSION "unknown"
+#endif
+
+namespace tui {
+
+namespace {
+
+constexpr int kMessageTypeMask = 0xF;
+
+}   // namespace
+
+TuiHost::TuiHost(TerminalIo& terminal, std::filesystem::path helpFile)
+    : m_terminal(terminal), m_help(std::move(helpFile))
+{
+}
+
+TuiHost::~TuiHost() = default;
+
+void TuiHost::RunModal(CDialog& dialog)
+{
+    DialogView view(dialog, m_terminal.Size());
+    m_running.push_back(&view);
+    dialog.InitDialog();
+    // The focus the initialisation gave an edit field selects its text, as the keyboard's does.
+    if (HWND focus = dialog.GetFocus(); IsWindow(focus) && focus->kind() == WindowKind::Edit)
+        view.SelectAll(focus);
+    while (!dialog.IsEnded() && !m_inputEnded) {
+        const Key key = NextKey();
+        if (key.code == KeyCode::EndOfInput)
+            break;
+        if (m_popup) {
+            m_popup->HandleKey(key);
+            if (m_popup->done())
+                m_popup.reset();
+            continue;
+        }
+        HandleDialogKey(view, key);
+    }
+    // A popup belongs to the dialog whose control it explained.
+    m_popup.reset();
+    m_running.pop_back();
+}
+
+int TuiHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
+{
+    const bool yesNo = (type & kMessageTypeMask) == MB_YESNO;
+    MessageOverlay box(FromAnsi(caption), FromAnsi(text),
+                       yesNo ? std::vector<std::string>{"&Yes", "&No"} : std::vector<std::string>{"OK"}, yesNo ? 1 : 0);
+    RunOverlay(box);
+    if (!yesNo)
+        return IDOK;
+    // Closing a Yes/No box otherwise than by its buttons (or losing the terminal) answers No.
+    return box.answer() == 0 ? IDYES : IDNO;
+}
+
+void TuiHost::MessageBeep(UINT /*type*/)
+{
+    m_terminal.Beep();
+}
+
+Rect TuiHost::DesktopRect()
+{
+    const TerminalSize size = m_terminal.Size();
+    return {0, 0, size.columns, size.rows};
+}
+
+Rect TuiHost::MapDialogRect(const CDialog& dialog, const Rect& dialogUnits)
+{
+    if (const DialogView* view = ViewOf(dialog))
+        return view->MapDialogRect(dialogUnits);
+    return {dialogUnits.left / kUnitsPerColumn, dialogUnits.top / kUnitsPerRow, dialogUnits.right / kUnitsPerColumn,
+            dialogUnits.bottom / kUnitsPerRow};
+}
+
+Rect TuiHost::DialogWindowRect(const CDialog& dialog)
+{
+    const DialogView* view = ViewOf(dialog);
+    return view ? view->WindowRect() : Rect{};
+}
+
+Point TuiHost::DialogClientOrigin(const CDialog& dialog)
+{
+    const DialogView* view = ViewOf(dialog);
+    return view ? view->ClientOrigin() : Point{};
+}
+
+void TuiHost::MoveDialog(CDialog& dialog, const Rect& windowRect, bool /*repaint*/)
+{
+    // The size stays the layout's: a terminal window is as large as its cells.
+    if (DialogView* view = ViewOf(dialog))
+        view->Move({windowRect.left, windowRect.top});
+}
+
+void TuiHost::ShowHelpPopup(HWND window, uint32_t contextId)
+{
+    m_popup = std::make_unique<HelpPopup>(m_help.FindTopic(contextId), m_help.MissingTopicText(), CellsOf(window));
+}
+
+bool TuiHost::TrackWhatsThisMenu(HWND window)
+{
+    const Rect cells = CellsOf(window);
+    MenuOverlay menu({{"What's This?"}}, {cells.left, cells.bottom});
+    RunOverlay(menu);
+    return menu.chosen() == 0;
+}
+
+void TuiHost::OpenHelpWindow(uint32_t contextId)
+{
+    ShowHelp(HelpTopicKind::Context, contextId);
+}
+
+void TuiHost::OpenHelpOverview(uint32_t templateId)
+{
+    ShowHelp(HelpTopicKind::Overview, templateId);
+}
+
+void TuiHost::QuitHelp()
+{
+    if (m_helpWindow)
+        m_helpWindow->Close();
+}
+
+void TuiHost::ShowAboutBox()
+{
+    const std::string name = LoadString(IDS_APP_TITLE);
+    MessageOverlay box(FromAnsi("About " + name),
+                       FromAnsi(name + " version " NORVANE_VERSION "\n\n") +
+                           U"Keeps the list of NFS servers with their print queues, and the options of every NFS "
+                           U"connection, in the configuration that the NFS client and network printing component "
+                           U"reads.",
+                       {"OK"}, 0);
+    RunOverlay(box);
+}
+
+void TuiHost::ShowHelp(HelpTopicKind kind, uint32_t id)
+{
+    // One help window at a time: a request while it is open turns it to the topic.
+    if (m_helpWindow) {
+        m_helpWindow->ShowTopic(kind, id);
+        return;
+    }
+    HelpWindow window(m_help, FromAnsi(LoadString(IDS_APP_TITLE) + " Help"));
+    window.ShowTopic(kind, id);
+    m_helpWindow = &window;
+    RunOverlay(window);
+    m_helpWindow = nullptr;
+}
+
+Key TuiHost::NextKey()
+{
+    while (!m_inputEnded) {
+        Redraw();
+        const Key key = m_terminal.ReadKey();
+        if (key.code == KeyCode::EndOfInput) {
+            m_inputEnded = true;
+            break;
+        }
+        if (key.code == KeyCode::Resize) {
+            for (DialogView* view : m_running)
+                view->Relayout(m_terminal.Size());
+            continue;
+        }
+        if (key.code != KeyCode::None)
+            return key;
+    }
+    return Key::Of(KeyCode::EndOfInput);
+}
+
+void TuiHost::RunOverlay(Overlay& overlay)
+{
+    m_overlays.push_back(&overlay);
+    while (!overlay.done() && !m_inputEnded) {
+        const Key key = NextKey();
+        if (key.code == KeyCode::EndOfInput)
+            break;
+        overlay.HandleKey(key);
+    }
+    m_overlays.pop_back();
+}
+
+void TuiHost::Redraw()
+{
+    const TerminalSize size = m_terminal.Size();
+    Canvas canvas(size.columns, size.rows);
+    canvas.Fill({0, 0, size.columns, size.rows}, CellStyle::Desktop);
+    const int hintRow = size.rows - 1;
+    bool hintCovered = false;
+    for (DialogView* view : m_running) {
+        PaintDialog(canvas, *view, view == m_running.back() && m_overlays.empty() && !m_popup);
+        hintCovered = hintCovered || view->WindowRect().bottom > hintRow;
+    }
+    if (m_popup)
+        m_popup->Paint(canvas);
+    for (Overlay* overlay : m_overlays)
+        overlay->Paint(canvas);
+    // Over everything but a dialog too tall to leave the line free.
+    if (!hintCovered) {
+        canvas.Fill({0, hintRow, size.columns, size.rows}, CellStyle::HintBar);
+        canvas.Text(1, hintRow, Hint(), CellStyle::HintBar, size.columns - 2);
+    }
+    m_terminal.Present(canvas);
+}
+
+std::u32string TuiHost::Hint() const
+{
+    if (!m_overlays.empty())
+        return m_overlays.back()->Hint();
+    if (m_popup)
+        return m_popup->Hint();
+    if (m_running.empty())
+        return {};
+    const DialogView& view = *m_running.back();
+    if (view.whatsThisChoice())
+        return U"What's This?  Tab/arrows Choose a control  Enter Show its help  Esc Leave";
+    std::u32string hint = U"Tab Next  Space Toggle  ";
+    const CDialog& dialog = view.dialog();
+    const int defaultId = dialog.GetDefID() != 0 ? dialog.GetDefID() : IDOK;
+    if (HWND button = dialog.GetDlgItem(defaultId))
+        hint += U"Enter " + StripMnemonic(FromAnsi(button->text())).text + U"  ";
+    return hint + U"Esc Cancel  F1 Help  Shift+F1 What's This?  Alt+Space Menu";
+}
+
+DialogView* TuiHost::ViewOf(const CDialog& dialog) const
+{
+    for (DialogView* view : m_running)
+        if (&view->dialog() == &dialog)
+            return view;
+    return nullptr;
+}
+
+Rect TuiHost::CellsOf(HWND window) const
+{
+    if (IsWindow(window)) {
+        if (const DialogView* view = ViewOf(window->dialog()))
+            return window == window->dialog().GetSafeHwnd() ? view->WindowRect() : view->ControlRect(window);
+    }
+    const TerminalSize size = m_terminal.Size();
+    return {size.columns / 2, size.rows / 3, size.columns / 2, size.rows / 3};
+}
+
+}   // namespace tui

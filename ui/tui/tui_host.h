@@ -1,0 +1,79 @@
+#pragma once
+// The terminal host: runs each modal dialog in a character-cell window over the ones it was
+// opened from, shows message boxes, help popups, the "What's This?" and system menus and the help
+// window, and rings the terminal's bell. One screen is drawn for every key, so what the terminal
+// shows always follows the live windows (and a resize redraws it whole).
+//
+// Keys: Tab and Shift+Tab move in tab order; Space toggles a check box or presses a button; Enter
+// presses the default button (or the push button with the focus); Esc cancels; Alt+letter (or the
+// letter alone on a button) is a mnemonic; arrows move in a group, a list or a field; F1 is help for
+// the focused control; Shift+F1 or Alt+? starts "What's This?"; Alt+Space or F10 opens the system
+// menu; Shift+F10 opens the focused control's context menu; F4 or Alt+Down drops a list down.
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "ui/base/host.h"
+#include "ui/tui/help_text.h"
+#include "ui/tui/terminal_io.h"
+
+namespace tui {
+
+class DialogView;
+class HelpPopup;
+class HelpWindow;
+class Overlay;
+
+class TuiHost : public Host {
+public:
+    // Help topics from `helpFile`; by default the help file installed beside the program.
+    explicit TuiHost(TerminalIo& terminal, std::filesystem::path helpFile = TuiHelp::InstalledFile());
+    ~TuiHost() override;
+    TuiHost(const TuiHost&) = delete;
+    TuiHost& operator=(const TuiHost&) = delete;
+
+    void RunModal(CDialog& dialog) override;
+    int MessageBox(const std::string& text, const std::string& caption, UINT type) override;
+    void MessageBeep(UINT type) override;
+    Rect DesktopRect() override;
+    Rect MapDialogRect(const CDialog& dialog, const Rect& dialogUnits) override;
+    Rect DialogWindowRect(const CDialog& dialog) override;
+    Point DialogClientOrigin(const CDialog& dialog) override;
+    void MoveDialog(CDialog& dialog, const Rect& windowRect, bool repaint) override;
+    void ShowHelpPopup(HWND window, uint32_t contextId) override;
+    bool TrackWhatsThisMenu(HWND window) override;
+    void OpenHelpWindow(uint32_t contextId) override;
+    void OpenHelpOverview(uint32_t templateId) override;
+    void QuitHelp() override;
+
+    // The product's about box (what DoAboutBox shows on this host).
+    void ShowAboutBox();
+
+private:
+    // The next key, with the screen drawn before waiting; a resize is handled here.
+    Key NextKey();
+    void Redraw();
+    std::u32string Hint() const;
+    // Runs `overlay` in front of everything until it is done or the input ends.
+    void RunOverlay(Overlay& overlay);
+    void ShowHelp(HelpTopicKind kind, uint32_t id);
+    DialogView* ViewOf(const CDialog& dialog) const;
+    // Screen cells of a window of a running dialog; the centre of the screen for any other.
+    Rect CellsOf(HWND window) const;
+
+    void HandleDialogKey(DialogView& view, const Key& key);
+    void HandleWhatsThisKey(DialogView& view, const Key& key);
+    void ShowSystemMenu(DialogView& view);
+    void DropDown(DialogView& view, HWND combo);
+
+    TerminalIo& m_terminal;
+    TuiHelp m_help;
+    // Running dialogs, the innermost last; overlays in front of them, the innermost last.
+    std::vector<DialogView*> m_running;
+    std::vector<Overlay*> m_overlays;
+    std::unique_ptr<HelpPopup> m_popup;
+    HelpWindow* m_helpWindow = nullptr;
+    bool m_inputEnded = false;
+};
+
+}   // namespace tui

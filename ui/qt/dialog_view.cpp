@@ -10,8 +10,8 @@
 #include <QWhatsThis>
 
 #include "res/window_styles.h"
-#include "ui/base/help_dialog.h"
 #include "ui/qt/app_icon.h"
+#include "ui/qt/control_description.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/help_library.h"
 #include "ui/qt/qt_text.h"
@@ -40,50 +40,6 @@ bool HasMnemonic(const std::string& text)
         ++i;
     }
     return false;
-}
-
-bool IsTextLabel(const LiveWindow& window)
-{
-    return window.kind() == WindowKind::Static && !window.text().empty() &&
-           (window.style() & SS_TYPEMASK) != SS_ICON;
-}
-
-bool IsUsableId(int32_t id)
-{
-    return id >= 1 && id != 0xFFFF;
-}
-
-// The context a control's topic is filed under. Help requests for a control without an id of
-// its own resolve to the next tab stop that has one, so its description does the same.
-uint32_t TopicContext(const CDialog& dialog, HWND window)
-{
-    if (IsUsableId(window->id()))
-        return HelpContextId(dialog.templateId(), window->id());
-    const auto& siblings = window->parent()->children();
-    size_t self = 0;
-    while (siblings[self].get() != window)
-        ++self;
-    for (size_t step = 1; step < siblings.size(); ++step) {
-        const LiveWindow& next = *siblings[(self + step) % siblings.size()];
-        if ((next.style() & WS_TABSTOP) && IsUsableId(next.id()))
-            return HelpContextId(dialog.templateId(), next.id());
-    }
-    return HelpContextId(dialog.templateId(), window->id());
-}
-
-// What a screen reader calls a control: its caption, or for a field or list, the label before it.
-QString AccessibleName(HWND window)
-{
-    if (window->kind() == WindowKind::Button || window->kind() == WindowKind::Static)
-        return WithoutMnemonic(ToQString(window->text()));
-    const auto& siblings = window->parent()->children();
-    const LiveWindow* label = nullptr;
-    for (const auto& sibling : siblings) {
-        if (sibling.get() == window)
-            break;
-        label = IsTextLabel(*sibling) ? sibling.get() : (TakesClicks(*sibling) ? nullptr : label);
-    }
-    return label ? WithoutMnemonic(ToQString(label->text())) : QString();
 }
 
 }   // namespace
@@ -246,14 +202,8 @@ void DialogView::DescribeControls(HelpLibrary& help)
 {
     const HelpTopic* overview = help.FindOverview(m_dialog.templateId());
     setWhatsThis(overview ? TopicHtml(*overview) : help.MissingTopicText());
-    for (const auto& child : m_dialog.GetSafeHwnd()->children()) {
-        QWidget* widget = WidgetOf(child.get());
-        const HelpTopic* topic = help.FindTopic(TopicContext(m_dialog, child.get()));
-        widget->setWhatsThis(topic ? TopicHtml(*topic) : help.MissingTopicText());
-        widget->setAccessibleName(AccessibleName(child.get()));
-        if (topic)
-            widget->setAccessibleDescription(TopicPlainText(*topic));
-    }
+    for (const auto& child : m_dialog.GetSafeHwnd()->children())
+        DescribeControl(*WidgetOf(child.get()), *child, help);
 }
 
 void DialogView::ApplyFrame(WindowChange change)

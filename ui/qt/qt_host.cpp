@@ -156,6 +156,9 @@ void QtHost::QuitHelp()
 
 void QtHost::AbandonRuns()
 {
+    // A menu or a message box holds a loop of its own inside the runs; it goes first.
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
     if (m_messageBox)
         m_messageBox->reject();
     for (DialogView* view : m_running)

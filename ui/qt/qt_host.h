@@ -37,8 +37,8 @@ public:
     void OpenHelpOverview(uint32_t templateId) override;
     void QuitHelp() override;
 
-    // Gives up every running dialog and any open message box: each run returns without its
-    // dialog having ended, so DoModal answers -1 (a watchdog's way out).
+    // Gives up every running dialog and any open menu or message box: each run returns without
+    // its dialog having ended, so DoModal answers -1 (a watchdog's way out).
     void AbandonRuns();
 
     // The window of a running dialog, and the widget of one of its windows; null otherwise.

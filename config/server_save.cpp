@@ -3,8 +3,11 @@
 
 #include "platform/profile.h"
 #include "platform/profile_scope.h"
+#include "platform/profile_text.h"
 
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -12,9 +15,20 @@ namespace {
 // network component reads the list into a buffer of one more byte.
 constexpr std::size_t kSummaryCapacity = 1023;
 
+// Readers trim a value and strip one pair of matching quotes from it. A value that starts or ends
+// with a blank, or starts and ends with the same quote (the four single-space fields the loader gives
+// a damaged LPR line, or fields of a hand-edited file), goes inside one more pair of quotes, so that
+// it reads back as it was written.
 bool WriteText(const char* section, const char* key, const char* value, const char* path)
 {
-    return WritePrivateProfileStringA(section, key, value, path) != 0;
+    const std::string_view text(value);
+    const bool quoteNeeded = !text.empty()
+        && (IsProfileBlank(text.front()) || IsProfileBlank(text.back())
+            || (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()));
+    if (!quoteNeeded)
+        return WritePrivateProfileStringA(section, key, value, path) != 0;
+    const std::string quoted = '"' + std::string(text) + '"';
+    return WritePrivateProfileStringA(section, key, quoted.c_str(), path) != 0;
 }
 
 bool WriteNumber(const char* section, const char* key, int32_t number, const char* path)

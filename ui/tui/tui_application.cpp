@@ -4,30 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/about_box.h"
 #include "ui/tui/curses_terminal.h"
 #include "ui/tui/tui_host.h"
 
 namespace tui {
-
-namespace {
-
-// Puts the previous about box back when the host goes.
-class AboutBoxScope {
-public:
-    explicit AboutBoxScope(TuiHost& host)
-        : m_previous(SetAboutBoxPresenter([&host](HWND /*owner*/, uint32_t /*icon*/) { host.ShowAboutBox(); }))
-    {
-    }
-    ~AboutBoxScope() { (void)SetAboutBoxPresenter(std::move(m_previous)); }
-    AboutBoxScope(const AboutBoxScope&) = delete;
-    AboutBoxScope& operator=(const AboutBoxScope&) = delete;
-
-private:
-    AboutBoxPresenter m_previous;
-};
-
-}   // namespace
 
 int RunWithTuiHost(const std::function<int()>& body)
 {
@@ -41,7 +21,6 @@ int RunWithTuiHost(const std::function<int()>& body)
     }
     TuiHost host(*terminal);
     const HostScope scope(host);
-    const AboutBoxScope about(host);
     return body();
 }
 

@@ -27,11 +27,15 @@ constexpr int kMessageTypeMask = 0xF;
 }   // namespace
 
 TuiHost::TuiHost(TerminalIo& terminal, std::filesystem::path helpFile)
-    : m_terminal(terminal), m_help(std::move(helpFile))
+    : m_terminal(terminal), m_help(std::move(helpFile)),
+      m_previousAboutBox(SetAboutBoxPresenter([this](HWND /*owner*/, uint32_t /*icon*/) { ShowAboutBox(); }))
 {
 }
 
-TuiHost::~TuiHost() = default;
+TuiHost::~TuiHost()
+{
+    (void)SetAboutBoxPresenter(std::move(m_previousAboutBox));
+}
 
 void TuiHost::RunModal(CDialog& dialog)
 {

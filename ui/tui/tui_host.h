@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/about_box.h"
 #include "ui/base/host.h"
 #include "ui/tui/help_text.h"
 #include "ui/tui/terminal_io.h"
@@ -26,7 +27,8 @@ class Overlay;
 
 class TuiHost : public Host {
 public:
-    // Help topics from `helpFile`; by default the help file installed beside the program.
+    // Help topics from `helpFile`; by default the help file installed beside the program. While
+    // the host lives, DoAboutBox shows its about box.
     explicit TuiHost(TerminalIo& terminal, std::filesystem::path helpFile = TuiHelp::InstalledFile());
     ~TuiHost() override;
     TuiHost(const TuiHost&) = delete;
@@ -74,6 +76,7 @@ private:
     std::unique_ptr<HelpPopup> m_popup;
     HelpWindow* m_helpWindow = nullptr;
     bool m_inputEnded = false;
+    AboutBoxPresenter m_previousAboutBox;
 };
 
 }   // namespace tui

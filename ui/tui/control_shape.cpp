@@ -1,5 +1,7 @@
 #include "ui/tui/control_shape.h"
 
+#include <algorithm>
+
 #include "res/window_styles.h"
 #include "ui/tui/tui_text.h"
 
@@ -13,6 +15,22 @@ constexpr int kFieldColumns = 2;
 int CaptionLength(const ControlTemplate& control)
 {
     return static_cast<int>(StripMnemonic(FromAnsi(control.text)).text.size());
+}
+
+// A label may wrap between its words, never inside one.
+int LongestWord(const ControlTemplate& control)
+{
+    const std::u32string text = StripMnemonic(FromAnsi(control.text)).text;
+    size_t longest = 0;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(U' ', start);
+        if (end == std::u32string::npos)
+            end = text.size();
+        longest = std::max(longest, end - start);
+        start = end + 1;
+    }
+    return static_cast<int>(longest);
 }
 
 }   // namespace
@@ -70,6 +88,7 @@ int MinimumColumns(const ControlTemplate& control)
     case ControlShape::ListBox:
         return kFieldColumns + 2;
     case ControlShape::Label:
+        return std::max(LongestWord(control), 1);
     case ControlShape::Icon:
     case ControlShape::Separator:
         return 1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and runs them: loading and saving the server list against its
-# floors (inih parsing the same file; one atomic write of the same bytes), then prints the ratios.
+# floors (inih parsing the same file; one atomic write of the same bytes), and opening the main window
+# on the Qt host against a bare list widget of the same names; then prints the ratios.
 # Extra arguments go to norvane_bench (e.g. --benchmark_repetitions=3). Installs what it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,11 +9,14 @@ cd "$(dirname "$0")/.."
 # shellcheck disable=SC2086
 norvane_install $norvane_packages_build $norvane_packages_test
 
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNORVANE_GUI=OFF -DNORVANE_BENCH=ON
-cmake --build build-bench --target norvane_bench
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNORVANE_GUI=ON -DNORVANE_BENCH=ON
+cmake --build build-bench --target norvane_bench norvane_window_bench
 csv=$(mktemp)
-trap 'rm -f "$csv"' EXIT
+window_csv=$(mktemp)
+trap 'rm -f "$csv" "$window_csv"' EXIT
 build-bench/bin/norvane_bench --benchmark_out="$csv" --benchmark_out_format=csv "$@"
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} build-bench/bin/norvane_window_bench \
+    --benchmark_out="$window_csv" --benchmark_out_format=csv 2>/dev/null
 
 # Rows look like "BM_LoadServerList/100/real_time",iterations,real_time,cpu_time,ms,...
 awk -F, '
@@ -38,3 +42,12 @@ awk -F, '
                    ratio(t["BM_SaveServerList", b], t["BM_SaveServerList", a])
         }
     }' "$csv"
+
+awk -F, '
+    /^"BM_/ { gsub(/"/, "", $1); split($1, part, "/"); t[part[1], part[2]] = $3; sizes[part[2]] = 1 }
+    END {
+        print ""
+        printf "%-8s %-28s\n", "servers", "window / bare list widget"
+        for (n in sizes)
+            printf "%-8s %-28s\n", n, t["BM_BareListWidget", n] > 0 ? sprintf("%.1f", t["BM_OpenServerListWindow", n] / t["BM_BareListWidget", n]) : "n/a"
+    }' "$window_csv"

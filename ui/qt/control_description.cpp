@@ -3,6 +3,7 @@
 #include "res/window_styles.h"
 #include "ui/base/dialog.h"
 #include "ui/base/help_dialog.h"
+#include "ui/qt/accessible_radio_button.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/help_library.h"
 #include "ui/qt/qt_text.h"
@@ -57,9 +58,15 @@ QString AccessibleName(const LiveWindow& window)
 
 void DescribeControl(QWidget& widget, const LiveWindow& control, HelpLibrary& help)
 {
+    InstallAccessibleRadioButtons();
     const HelpTopic* topic = help.FindTopic(TopicContext(control));
     widget.setWhatsThis(topic ? TopicHtml(*topic) : help.MissingTopicText());
-    widget.setAccessibleName(AccessibleName(control));
+    // A field without a label of its own (a list inside a group box, the filter letter beside the
+    // filter type) is called what its help topic calls it.
+    QString name = AccessibleName(control);
+    if (name.isEmpty() && topic)
+        name = QString::fromStdString(topic->title);
+    widget.setAccessibleName(name);
     if (topic)
         widget.setAccessibleDescription(TopicPlainText(*topic));
 }

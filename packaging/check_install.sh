@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs a built tree into a staging folder as a package would (prefix /usr) and checks what
+# lands there: exactly the program, its desktop entry, its icons and its help topics; no path of
+# the build tree inside the program; and the installed program starting from the staged copy.
+#
+#   check_install.sh <build folder> <staging folder>
+set -euo pipefail
+build=$(realpath "$1")
+stage=$2
+rm -rf "$stage"
+mkdir -p "$stage"
+stage=$(realpath "$stage")
+DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+
+fail() { echo "check_install: $*" >&2; exit 1; }
+
+expected="usr/bin/norvane
+usr/share/applications/norvane.desktop
+usr/share/icons/hicolor/16x16/apps/norvane.png
+usr/share/icons/hicolor/256x256/apps/norvane.png
+usr/share/icons/hicolor/32x32/apps/norvane.png
+usr/share/icons/hicolor/48x48/apps/norvane.png
+usr/share/icons/hicolor/64x64/apps/norvane.png
+usr/share/icons/hicolor/scalable/apps/norvane.svg
+usr/share/norvane/help/norvane-help.txt"
+installed=$(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+[ "$installed" = "$expected" ] || fail "installed files differ:
+$(diff <(echo "$expected") <(echo "$installed") || true)"
+
+entry=$stage/usr/share/applications/norvane.desktop
+for line in '[Desktop Entry]' 'Type=Application' 'Name=Norvane' 'Exec=norvane' 'Icon=norvane' \
+            'Categories=System;Settings;'; do
+    grep -qxF "$line" "$entry" || fail "the desktop entry lacks '$line'"
+done
+grep -q '^Comment=.' "$entry" || fail "the desktop entry has no comment"
+
+# The program finds its data beside itself, so no folder of this machine may be compiled in.
+stripped=$(mktemp)
+trap 'rm -f "$stripped"' EXIT
+strip -o "$stripped" "$stage/usr/bin/norvane"
+for folder in "$build" "$(realpath "$(dirname "$0")/..")"; do
+    ! grep -qaF "$folder" "$stripped" || fail "the program names $folder"
+done
+
+# Started from the staged copy, with the component registered, it opens its window (reading its
+# help topics from beside itself) and waits for the user: still running after a few seconds, with
+# no complaint of its own (Qt may note what the offscreen platform lacks).
+system_dir=$(mktemp -d)
+trap 'rm -f "$stripped"; rm -rf "$system_dir"' EXIT
+printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\VxD\\KQNET95]\r\n"StaticVxD"="VKQNFS.VXD"\r\n' \
+    >"$system_dir/registry.reg"
+trace=()
+command -v strace >/dev/null && trace=(strace -f -e trace=openat -o "$system_dir/opened")
+status=0
+output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u NORVANE_UI QT_QPA_PLATFORM=offscreen NORVANE_SYSTEM_DIR="$system_dir" \
+    timeout 3 "${trace[@]}" "$stage/usr/bin/norvane" 2>&1 </dev/null) || status=$?
+[ "$status" -eq 124 ] || fail "the installed program ended with status $status: $output"
+! grep -q '^norvane:' <<<"$output" || fail "the installed program said: $output"
+if [ ${#trace[@]} -gt 0 ]; then
+    grep -q "\"$stage/usr/share/norvane/help/norvane-help.txt\", O_RDONLY[^=]*= [0-9]" "$system_dir/opened" ||
+        fail "the installed program did not read its help topics"
+fi
+echo "check_install: the staged installation is complete and starts"

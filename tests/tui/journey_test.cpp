@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "res/resource_ids.h"
-#include "tests/support/scripted_host.h"
 #include "tests/tui/tui_fixture.h"
 #include "ui/server_list_dialog.h"
 
@@ -11,28 +10,11 @@ using tui::KeyCode;
 
 namespace {
 
-// Add "localhost" with a stream queue on port 515 and an LPR queue "lp" of text files, then OK.
-std::string WrittenByScript()
-{
-    TempSystemDir systemDir;
-    FakeResolver resolver;
-    resolver.AddHostName("localhost");
-    ScriptedHost host;
-    host.Script({Click(IDC_MAIN_ADD), Click(IDOK)});
-    host.Script({Type(IDC_SERVER_NAME, "localhost"), Click(IDC_SERVER_STREAM_PRINTING), Click(IDC_SERVER_STREAM_ADD),
-                 Click(IDC_SERVER_LPR_PRINTING), Click(IDC_SERVER_LPR_ADD), Click(IDOK)});
-    host.Script({Type(IDC_STREAM_PORT, "515"), Click(IDOK)});
-    host.Script({Type(IDC_LPR_QUEUE_NAME, "lp"), Select(IDC_LPR_FILTER_TYPE, 2), Click(IDOK)});
-    ServerListDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    return ReadFileBytes(systemDir.iniPath());
-}
-
 class JourneyTest : public TuiHostTest {};
 
 TEST_F(JourneyTest, KeyboardAloneWritesWhatTheSameActionsWriteOnAnyHost)
 {
-    const std::string expected = WrittenByScript();
+    const std::string expected = WrittenByScriptedHost(true);
     ASSERT_NE(expected.find("localhost"), std::string::npos);
 
     m_terminal.Press(KeyCode::Enter)   // Add... is the main window's default button

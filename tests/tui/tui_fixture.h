@@ -3,10 +3,16 @@
 // "localhost", and the terminal host on a scripted terminal, installed for the test's lifetime.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/support/fake_resolver.h"
 #include "tests/support/temp_system_dir.h"
 #include "tests/tui/fake_terminal.h"
 #include "ui/tui/tui_host.h"
+
+// What the main window writes when "localhost" is added with a stream queue on port 515 (and, when
+// asked, an LPR queue "lp" of text files), then OK: the actions played on the controls directly.
+std::string WrittenByScriptedHost(bool withLprQueue);
 
 class TuiHostTest : public ::testing::Test {
 protected:

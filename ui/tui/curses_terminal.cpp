@@ -193,8 +193,13 @@ Key CursesTerminal::KeyAfterEscape()
     wint_t ch = 0;
     const int result = wget_wch(stdscr, &ch);
     wtimeout(stdscr, -1);
-    if (result == ERR || (result == OK && ch == 27))
+    if (result == ERR)
         return Key::Of(KeyCode::Escape);
+    if (result == OK && ch == 27) {
+        // Two Esc keys in a row are two keys.
+        unget_wch(ch);
+        return Key::Of(KeyCode::Escape);
+    }
     Key key = result == KEY_CODE_YES ? FunctionKey(static_cast<int>(ch)) : Key::Char(static_cast<char32_t>(ch));
     if (result == OK && (ch == L'\r' || ch == L'\n'))
         key = Key::Of(KeyCode::Enter);

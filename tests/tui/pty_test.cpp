@@ -1,0 +1,227 @@
+// The real program in a real pseudo-terminal: curses, the keys a terminal sends, the host choice
+// at start-up, and what a resize leaves on the screen.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_system_dir.h"
+#include "tests/tui/tmux_session.h"
+#include "tests/tui/tui_fixture.h"
+#include "ui/tui/canvas.h"
+#include "ui/tui/tui_text.h"
+
+namespace {
+
+constexpr const char* kComponentWarning = "re-installed";
+
+class PtyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!TmuxSession::Available())
+            GTEST_SKIP() << "tmux is not installed";
+    }
+
+    // norvane in a terminal with no window system, in this test's system directory; `ui` is the
+    // NORVANE_UI to set, or empty for none.
+    std::vector<std::string> Program(const std::string& ui) const
+    {
+        std::vector<std::string> command{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                                         "-u", "NORVANE_UI", "NORVANE_SYSTEM_DIR=" + m_systemDir.path(),
+                                         "LANG=C.UTF-8"};
+        if (!ui.empty())
+            command.push_back("NORVANE_UI=" + ui);
+        command.push_back(NORVANE_PROGRAM);
+        return command;
+    }
+
+    // Past the start-up warning (the test's system has no component) to the main window.
+    static void OpenMainWindow(TmuxSession& session)
+    {
+        ASSERT_TRUE(session.WaitFor(kComponentWarning)) << session.ScreenText();
+        session.Keys({"Enter"});
+        ASSERT_TRUE(session.WaitFor("Servers and Printers:")) << session.ScreenText();
+    }
+
+    static void Open(TmuxSession& session, const std::vector<std::string>& keys, const std::string& caption)
+    {
+        session.Keys(keys);
+        ASSERT_TRUE(session.WaitFor(caption)) << session.ScreenText();
+    }
+
+    static void Close(TmuxSession& session, const std::string& caption, const std::string& stillShown)
+    {
+        session.Keys({"Escape"});
+        ASSERT_TRUE(session.WaitUntilGone(caption)) << session.ScreenText();
+        ASSERT_TRUE(session.WaitFor(stillShown)) << session.ScreenText();
+    }
+
+    TempSystemDir m_systemDir;
+};
+
+TEST_F(PtyTest, WithoutADisplayTheKeyboardAddsAServerAndItsStreamQueue)
+{
+    const std::string expected = WrittenByScriptedHost(false);
+    TmuxSession session(m_systemDir.path(), Program(""), 80, 24);
+    ASSERT_TRUE(session.started());
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"Enter"}, "Add Server"));
+    session.Text("localhost");
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"M-s", "Tab", "Tab", "Tab", "Space"}, "Add Stream Queue"));
+    session.Text("515");
+    session.Keys({"Enter"});
+    ASSERT_TRUE(session.WaitUntilGone("Add Stream Queue")) << session.ScreenText();
+    ASSERT_TRUE(session.WaitFor("515")) << session.ScreenText();
+    session.Keys({"M-n", "Enter"});
+    ASSERT_TRUE(session.WaitUntilGone("Add Server")) << session.ScreenText();
+    ASSERT_TRUE(session.WaitFor("localhost")) << session.ScreenText();
+    session.Keys({"Tab", "Enter"});   // from the list to OK
+    EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
+    EXPECT_EQ(ReadFileBytes(m_systemDir.iniPath()), expected);
+}
+
+TEST_F(PtyTest, F1OnTheServerNameFieldShowsItsTopic)
+{
+    // The choice named in NORVANE_UI wins over a display.
+    std::vector<std::string> command = Program("tui");
+    command.insert(command.end() - 1, "DISPLAY=:99");
+    TmuxSession session(m_systemDir.path(), command, 80, 24);
+    ASSERT_TRUE(session.started());
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"Enter"}, "Add Server"));
+    session.Keys({"F1"});
+    ASSERT_TRUE(session.WaitFor("Server name")) << session.ScreenText();
+    EXPECT_TRUE(session.WaitFor("its host name, or its IP address")) << session.ScreenText();
+    ASSERT_NO_FATAL_FAILURE(Close(session, "its host name", "Add Server"));
+    ASSERT_NO_FATAL_FAILURE(Close(session, "Add Server", "Servers and Printers:"));
+    session.Keys({"Escape"});
+    EXPECT_EQ(session.WaitForExit(), 0);
+}
+
+TEST_F(PtyTest, EscCancelsEveryDialogAndNothingIsWritten)
+{
+    TmuxSession session(m_systemDir.path(), Program("tui"), 80, 24);
+    ASSERT_TRUE(session.started());
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"M-o"}, "Global Options"));
+    ASSERT_NO_FATAL_FAILURE(Close(session, "Global Options", "Servers and Printers:"));
+    // Options... keeps the focus, where Enter would open it again: Add... by its letter.
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"M-a"}, "Add Server"));
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"M-s", "Tab", "Tab", "Tab", "Space"}, "Add Stream Queue"));
+    ASSERT_NO_FATAL_FAILURE(Close(session, "Add Stream Queue", "Add Server"));
+    // From LPR Printing: the stream list, its Add, Modify and Delete, the LPR list, its Add.
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"M-l", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Space"}, "Add LPR Queue"));
+    ASSERT_NO_FATAL_FAILURE(Close(session, "Add LPR Queue", "Add Server"));
+    ASSERT_NO_FATAL_FAILURE(Close(session, "Add Server", "Servers and Printers:"));
+    session.Keys({"Escape"});
+    EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
+    EXPECT_EQ(ReadFileBytes(m_systemDir.iniPath()), "");
+}
+
+// The rectangle of the frame whose caption is `caption`: corners found from the caption's row.
+struct Frame {
+    int left = -1;
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+};
+
+Frame FindFrame(const std::vector<std::string>& screen, const std::string& caption)
+{
+    Frame frame;
+    for (size_t row = 0; row < screen.size(); ++row) {
+        const std::u32string line = tui::FromUtf8(screen[row]);
+        const size_t at = line.find(tui::FromUtf8(" " + caption + " "));
+        if (at == std::u32string::npos || line.find(tui::kCornerTopLeft) > at)
+            continue;
+        frame.top = static_cast<int>(row);
+        frame.left = static_cast<int>(line.rfind(tui::kCornerTopLeft, at));
+        frame.right = static_cast<int>(line.find(tui::kCornerTopRight, at));
+        break;
+    }
+    for (size_t row = static_cast<size_t>(frame.top + 1); frame.top >= 0 && row < screen.size(); ++row) {
+        const std::u32string line = tui::FromUtf8(screen[row]);
+        if (line.size() > static_cast<size_t>(frame.left) && line[static_cast<size_t>(frame.left)] == tui::kCornerBottomLeft) {
+            frame.bottom = static_cast<int>(row);
+            break;
+        }
+    }
+    return frame;
+}
+
+// Every row between the frame's corners has its two sides, and nothing stands outside the frame
+// but the key help on the last line.
+void ExpectWholeFrame(const std::vector<std::string>& screen, const std::string& caption, size_t rows)
+{
+    const Frame frame = FindFrame(screen, caption);
+    ASSERT_GE(frame.top, 0) << "no frame captioned " << caption;
+    ASSERT_GT(frame.bottom, frame.top);
+    ASSERT_GT(frame.right, frame.left);
+    for (size_t row = 0; row < rows; ++row) {
+        const std::u32string line = row < screen.size() ? tui::FromUtf8(screen[row]) : U"";
+        const bool inside = static_cast<int>(row) >= frame.top && static_cast<int>(row) <= frame.bottom;
+        if (!inside) {
+            if (row + 1 < rows) {
+                EXPECT_EQ(line.find_first_not_of(U' '), std::u32string::npos) << "stray text on row " << row;
+            }
+            continue;
+        }
+        ASSERT_GT(line.size(), static_cast<size_t>(frame.right)) << "row " << row;
+        EXPECT_EQ(line.find_first_not_of(U' '), static_cast<size_t>(frame.left)) << "row " << row;
+        EXPECT_EQ(line.size(), static_cast<size_t>(frame.right + 1)) << "row " << row;
+        if (static_cast<int>(row) != frame.top && static_cast<int>(row) != frame.bottom) {
+            EXPECT_EQ(line[static_cast<size_t>(frame.left)], tui::kLineVertical) << "row " << row;
+            EXPECT_EQ(line[static_cast<size_t>(frame.right)], tui::kLineVertical) << "row " << row;
+        }
+    }
+}
+
+TEST_F(PtyTest, AResizeRedrawsTheWholeScreen)
+{
+    TmuxSession session(m_systemDir.path(), Program("tui"), 80, 24);
+    ASSERT_TRUE(session.started());
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+    const int leftBefore = FindFrame(session.Screen(), "Norvane").left;
+    session.Resize(100, 30);
+    ASSERT_TRUE(session.WaitUntil([leftBefore](const std::vector<std::string>& screen) {
+        return screen.size() == 30 && FindFrame(screen, "Norvane").left > leftBefore;
+    })) << session.ScreenText();
+    ExpectWholeFrame(session.Screen(), "Norvane", 30);
+
+    // Two windows, one over the other, through a smaller size and back.
+    session.Resize(80, 24);
+    ASSERT_TRUE(session.WaitUntil([leftBefore](const std::vector<std::string>& screen) {
+        return screen.size() == 24 && FindFrame(screen, "Norvane").left == leftBefore;
+    })) << session.ScreenText();
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"M-o"}, "Global Options"));
+    const std::vector<std::string> before = session.Screen();
+    session.Resize(64, 20);
+    ASSERT_TRUE(session.WaitUntil([](const std::vector<std::string>& screen) { return screen.size() == 20; }));
+    session.Resize(80, 24);
+    EXPECT_TRUE(session.WaitUntil([&before](const std::vector<std::string>& screen) { return screen == before; }))
+        << "back at the first size, the screen is what it was:\n" << session.ScreenText() << "before:\n"
+        << ::testing::PrintToString(before);
+
+    ASSERT_NO_FATAL_FAILURE(Close(session, "Global Options", "Servers and Printers:"));
+    session.Keys({"Escape"});
+    EXPECT_EQ(session.WaitForExit(), 0);
+}
+
+TEST_F(PtyTest, AnUnknownHostChoiceIsRefused)
+{
+    const std::string command = "NORVANE_UI=curses '" + std::string(NORVANE_PROGRAM) + "' 2>&1 </dev/null";
+    FILE* program = ::popen(command.c_str(), "r");
+    ASSERT_NE(program, nullptr);
+    std::string output;
+    char buffer[256];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, program)) > 0;)
+        output.append(buffer, got);
+    const int status = ::pclose(program);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(output, "norvane: NORVANE_UI must be qt or tui\n");
+}
+
+}   // namespace

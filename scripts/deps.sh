@@ -1,8 +1,8 @@
 # Sourced by the build scripts: installs the Debian packages Norvane needs, skipping what is present.
 # Needs root, or sudo for apt-get.
 
-norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev"
-norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev"
+norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libncurses-dev"
+norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev tmux"
 
 norvane_install() {
     local missing=() pkg

@@ -3,7 +3,6 @@
 #include "res/window_styles.h"
 #include "ui/base/dialog.h"
 #include "ui/base/help_dialog.h"
-#include "ui/qt/accessible_radio_button.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/help_library.h"
 #include "ui/qt/qt_text.h"
@@ -58,7 +57,6 @@ QString AccessibleName(const LiveWindow& window)
 
 void DescribeControl(QWidget& widget, const LiveWindow& control, HelpLibrary& help)
 {
-    InstallAccessibleRadioButtons();
     const HelpTopic* topic = help.FindTopic(TopicContext(control));
     widget.setWhatsThis(topic ? TopicHtml(*topic) : help.MissingTopicText());
     // A field without a label of its own (a list inside a group box, the filter letter beside the

@@ -10,6 +10,7 @@
 
 #include "ui/base/dialog.h"
 #include "ui/base/window_api.h"
+#include "ui/qt/accessible_radio_button.h"
 #include "ui/qt/dialog_view.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/qt_text.h"
@@ -39,7 +40,11 @@ QMessageBox::Icon BoxIcon(UINT type)
 
 }   // namespace
 
-QtHost::QtHost(std::filesystem::path helpFile) : m_help(std::move(helpFile)) {}
+QtHost::QtHost(std::filesystem::path helpFile) : m_help(std::move(helpFile))
+{
+    // Before the first widget: Qt keeps the first interface it made for a widget.
+    InstallAccessibleRadioButtons();
+}
 
 QtHost::~QtHost() = default;
 

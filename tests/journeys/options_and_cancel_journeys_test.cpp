@@ -111,6 +111,9 @@ const std::vector<CancelJourney>& CancelJourneys()
               h.Click(IDC_OPTIONS_WARNINGS);
               h.Click(IDC_OPTIONS_SPECIFIED_MASK);
               h.Click(IDC_OPTIONS_WORLD_READ);
+          },
+          [](Host& h) {
+              ASSERT_EQ(h.CurrentTemplate(), IDD_GLOBAL_OPTIONS);
               h.DialogWidget(*h.Current())->close();
           },
           [](Host& h) { ASSERT_EQ(h.CurrentTemplate(), IDD_SERVER_LIST); h.Click(IDCANCEL); }}},

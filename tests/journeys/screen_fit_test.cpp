@@ -1,0 +1,71 @@
+// Every dialog stands inside the screen, and its controls inside it, with their captions fitting;
+// ctest runs this again at twice the scale on a screen of 2560 x 1600 pixels.
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+#include "res/resource_ids.h"
+#include "tests/journeys/journey_support.h"
+#include "tests/support/temp_system_dir.h"
+#include "ui/base/help_dialog.h"
+#include "ui/base/live_window.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+std::string Describe(const QRect& rect)
+{
+    return std::to_string(rect.x()) + "," + std::to_string(rect.y()) + " " + std::to_string(rect.width()) + "x" +
+           std::to_string(rect.height());
+}
+
+// The caption of a push button or a one-line label, measured in the widget's own font.
+bool CaptionFits(const QWidget& widget)
+{
+    QString text;
+    int room = widget.width();
+    if (auto* button = qobject_cast<const QPushButton*>(&widget)) {
+        text = button->text();
+        room -= 4;   // the frame's inner margin
+    } else if (auto* label = qobject_cast<const QLabel*>(&widget); label && !label->wordWrap()) {
+        text = label->text();
+    } else {
+        return true;
+    }
+    return widget.fontMetrics().horizontalAdvance(WithoutMnemonic(text)) <= room;
+}
+
+class ScreenFit : public ::testing::TestWithParam<uint32_t> {};
+
+TEST_P(ScreenFit, DialogAndControlsStandInsideTheScreenWithRoomForTheirCaptions)
+{
+    TempSystemDir systemDir;
+    JourneyHost host;
+    HelpDialog dialog(GetParam(), nullptr);
+    PlayJourney(host, {[&] {
+                          QDialog* window = host.DialogWidget(dialog);
+                          ASSERT_TRUE(window);
+                          const QRect screen = window->screen()->availableGeometry();
+                          EXPECT_TRUE(screen.contains(window->frameGeometry()))
+                              << Describe(window->frameGeometry()) << " on " << Describe(screen);
+                          for (const auto& control : dialog.GetSafeHwnd()->children()) {
+                              QWidget* widget = host.Widget(control.get());
+                              if (!widget || !control->IsWindowVisible())
+                                  continue;
+                              SCOPED_TRACE("control " + std::to_string(control->id()) + " \"" + control->text() + "\"");
+                              EXPECT_TRUE(window->rect().contains(widget->geometry())) << Describe(widget->geometry());
+                              EXPECT_TRUE(CaptionFits(*widget)) << "width " << widget->width();
+                          }
+                      },
+                       [&] { host.DialogWidget(dialog)->reject(); }},
+                [&] { return dialog.DoModal(); });
+}
+
+INSTANTIATE_TEST_SUITE_P(AllDialogs, ScreenFit,
+                         ::testing::Values(IDD_SERVER_LIST, IDD_SERVER, IDD_GLOBAL_OPTIONS, IDD_LPR_QUEUE,
+                                           IDD_STREAM_QUEUE));
+
+}   // namespace

@@ -5,10 +5,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QRadioButton>
 #include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWhatsThis>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cctype>
@@ -182,6 +184,37 @@ TEST_P(DialogAccess, EveryMnemonicIsUniqueAndReachesItsControl)
         for (const auto& [letter, count] : letters)
             EXPECT_EQ(count, 1) << "Alt+" << letter << " is used " << count << " times";
     });
+}
+
+// F1 from the keyboard shows the topic beside the control it describes, not where the mouse is.
+TEST(HelpPopup, F1ShowsTheTopicJustBelowTheFocusedControl)
+{
+    TempSystemDir systemDir;
+    JourneyHost host;
+    host.showHelp = true;
+    HelpDialog dialog(IDD_SERVER, nullptr);
+    PlayJourney(host, {[&] { WaitUntilActive(host, dialog); },
+                       [&] {
+                           QWidget* name = host.Control(IDC_SERVER_NAME);
+                           ASSERT_TRUE(name);
+                           QCursor::setPos(host.DialogWidget(dialog)->frameGeometry().bottomRight() + QPoint(50, 50));
+                           name->setFocus();
+                           QTest::keyClick(name, Qt::Key_F1);
+                           QWidget* popup = nullptr;
+                           for (QWidget* window : QApplication::topLevelWidgets())
+                               if (window->isVisible() && window->inherits("QWhatsThat"))
+                                   popup = window;
+                           ASSERT_TRUE(popup) << "no popup is shown";
+                           const QRect control(name->mapToGlobal(QPoint(0, 0)), name->size());
+                           const QRect shown = popup->frameGeometry();
+                           EXPECT_GE(shown.top(), control.bottom());
+                           EXPECT_LE(shown.top(), control.bottom() + 32);
+                           EXPECT_TRUE(shown.left() <= control.right() && shown.right() >= control.left())
+                               << "the popup stands under the control";
+                           QWhatsThis::hideText();
+                           host.DialogWidget(dialog)->reject();
+                       }},
+                [&] { return dialog.DoModal(); });
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDialogs, DialogAccess,

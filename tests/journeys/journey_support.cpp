@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/base/dialog.h"
+#include "ui/server_list_dialog.h"
 
 void JourneyHost::RunModal(CDialog& dialog)
 {
@@ -73,6 +74,12 @@ void Answer(const std::string& text, QMessageBox::StandardButton button)
     QAbstractButton* answer = box->button(button);
     ASSERT_TRUE(answer) << "the box has no such button";
     QTest::mouseClick(answer, Qt::LeftButton);
+}
+
+int RunMainWindow()
+{
+    ServerListDialog mainWindow;
+    return mainWindow.DoModal();
 }
 
 namespace {

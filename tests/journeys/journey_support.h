@@ -35,6 +35,9 @@ QMessageBox* ShownMessageBox();
 // Answers the message box in front with `button`, after checking that it asks `text`.
 void Answer(const std::string& text, QMessageBox::StandardButton button);
 
+// Runs the program's main window, the Servers and Printers list, and answers how it closed.
+int RunMainWindow();
+
 // Plays `steps`, one every `interval`, while `run` runs the first dialog; a step that opens a modal
 // dialog has the next one act inside it. Fails the test when a step is left unplayed, and abandons
 // every run when dialogs still run long after the last step. Answers what `run` returned.

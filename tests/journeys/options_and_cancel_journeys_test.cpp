@@ -1,6 +1,5 @@
 // The Global Options journey, which writes at its own OK and tells the network component, and the
 // ways out by Cancel, each of which must leave the profile file exactly as it was.
-#include <QApplication>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -11,15 +10,8 @@
 #include "tests/journeys/journey_support.h"
 #include "tests/support/fake_resolver.h"
 #include "tests/support/temp_system_dir.h"
-#include "ui/server_list_dialog.h"
 
 namespace {
-
-int RunMainWindow()
-{
-    ServerListDialog mainWindow;
-    return mainWindow.DoModal();
-}
 
 void ReplaceText(const JourneyHost& host, int id, const char* text)
 {

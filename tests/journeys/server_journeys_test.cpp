@@ -5,21 +5,14 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "config/global_options.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "tests/journeys/journey_support.h"
 #include "tests/support/fake_resolver.h"
 #include "tests/support/temp_system_dir.h"
-#include "ui/server_list_dialog.h"
+#include "ui/base/dialog.h"
 
 namespace {
-
-int RunMainWindow()
-{
-    ServerListDialog mainWindow;
-    return mainWindow.DoModal();
-}
 
 constexpr const char* kAlphaWithLp =
     "[Auth]\nUserName=guest\n"

@@ -2,6 +2,8 @@
 // what the screen shows of the controls' state, help, menus and message boxes.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "res/resource_ids.h"
 #include "tests/tui/tui_fixture.h"
 #include "ui/base/help_dialog.h"
@@ -40,6 +42,11 @@ struct DialogCase {
     uint32_t templateId;
     const char* caption;
 };
+
+void PrintTo(const DialogCase& dialogCase, std::ostream* out)
+{
+    *out << "template " << dialogCase.templateId;
+}
 
 class EveryDialogTest : public HostTest, public ::testing::WithParamInterface<DialogCase> {};
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "res/dialog_template.h"
@@ -21,6 +22,11 @@ struct LayoutCase {
     int columns;
     int rows;
 };
+
+void PrintTo(const LayoutCase& layoutCase, std::ostream* out)
+{
+    *out << "template " << layoutCase.templateId << " at " << layoutCase.columns << "x" << layoutCase.rows;
+}
 
 std::string Describe(const ControlTemplate& control)
 {

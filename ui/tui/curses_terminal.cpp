@@ -4,7 +4,6 @@
 #define NCURSES_WIDECHAR 1
 #endif
 #include <curses.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <array>
@@ -15,11 +14,8 @@ namespace tui {
 
 namespace {
 
-// How long after Esc a further key still counts as Alt held with it.
-constexpr int kAltDelayMs = 40;
+// How long curses waits after Esc for the rest of a key's sequence.
 constexpr int kEscDelayMs = 40;
-// Failed reads in a row after which the terminal counts as gone.
-constexpr int kFailedReadLimit = 3;
 
 struct StyleLook {
     short foreground;
@@ -83,18 +79,11 @@ wchar_t Writable(char32_t ch)
                : static_cast<wchar_t>(ch);
 }
 
-bool InputHungUp()
-{
-    pollfd input{STDIN_FILENO, POLLIN, 0};
-    return poll(&input, 1, 0) < 0 || (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-}
-
 }   // namespace
 
 struct CursesTerminal::Screen {
     SCREEN* screen;
     bool colours;
-    int altDown;   // the key code curses gives Alt+Down, 0 when the terminal has none
 };
 
 std::unique_ptr<CursesTerminal> CursesTerminal::Open(std::string* error)
@@ -126,16 +115,19 @@ std::unique_ptr<CursesTerminal> CursesTerminal::Open(std::string* error)
         colours = false;
     }
     const int altDown = key_defined("\033[1;3B");
-    return std::unique_ptr<CursesTerminal>(new CursesTerminal(new Screen{screen, colours, altDown > 0 ? altDown : 0}));
+    return std::unique_ptr<CursesTerminal>(
+        new CursesTerminal(std::make_unique<Screen>(Screen{screen, colours}), altDown > 0 ? altDown : 0));
 }
 
-CursesTerminal::CursesTerminal(Screen* screen) : m_screen(screen) {}
+CursesTerminal::CursesTerminal(std::unique_ptr<Screen> screen, int altDown)
+    : m_screen(std::move(screen)), m_altDown(altDown)
+{
+}
 
 CursesTerminal::~CursesTerminal()
 {
     endwin();
     delscreen(m_screen->screen);
-    delete m_screen;
 }
 
 TerminalSize CursesTerminal::Size()
@@ -144,135 +136,6 @@ TerminalSize CursesTerminal::Size()
     int columns = 0;
     getmaxyx(stdscr, rows, columns);
     return {columns, rows};
-}
-
-Key CursesTerminal::ReadKey()
-{
-    if (m_ended)
-        return Key::Of(KeyCode::EndOfInput);
-    wint_t ch = 0;
-    const int result = wget_wch(stdscr, &ch);
-    if (result == ERR) {
-        if (InputHungUp() || ++m_failedReads >= kFailedReadLimit) {
-            m_ended = true;
-            return Key::Of(KeyCode::EndOfInput);
-        }
-        return Key::Of(KeyCode::None);
-    }
-    m_failedReads = 0;
-    if (result == KEY_CODE_YES)
-        return FunctionKey(static_cast<int>(ch));
-    switch (ch) {
-    case 27:
-        return KeyAfterEscape();
-    case L'\t':
-        return Key::Of(KeyCode::Tab);
-    case L'\r':
-    case L'\n':
-        return Key::Of(KeyCode::Enter);
-    case 8:
-    case 127:
-        return Key::Of(KeyCode::Backspace);
-    default:
-        break;
-    }
-    if (ch >= 1 && ch <= 26) {
-        Key key = Key::Char(U'a' + ch - 1);
-        key.ctrl = true;
-        return key;
-    }
-    if (ch < 0x20)
-        return Key::Of(KeyCode::None);
-    return Key::Char(static_cast<char32_t>(ch));
-}
-
-Key CursesTerminal::KeyAfterEscape()
-{
-    // Esc alone, or the first half of Alt with a key: what follows at once decides.
-    wtimeout(stdscr, kAltDelayMs);
-    wint_t ch = 0;
-    const int result = wget_wch(stdscr, &ch);
-    wtimeout(stdscr, -1);
-    if (result == ERR)
-        return Key::Of(KeyCode::Escape);
-    if (result == OK && ch == 27) {
-        // Two Esc keys in a row are two keys.
-        unget_wch(ch);
-        return Key::Of(KeyCode::Escape);
-    }
-    Key key = result == KEY_CODE_YES ? FunctionKey(static_cast<int>(ch)) : Key::Char(static_cast<char32_t>(ch));
-    if (result == OK && (ch == L'\r' || ch == L'\n'))
-        key = Key::Of(KeyCode::Enter);
-    key.alt = true;
-    return key;
-}
-
-Key CursesTerminal::FunctionKey(int code)
-{
-    Key key;
-    switch (code) {
-    case KEY_RESIZE:
-        m_repaintAll = true;
-        return Key::Of(KeyCode::Resize);
-    case KEY_BTAB:
-        return Key::Of(KeyCode::BackTab);
-    case KEY_ENTER:
-        return Key::Of(KeyCode::Enter);
-    case KEY_BACKSPACE:
-        return Key::Of(KeyCode::Backspace);
-    case KEY_DC:
-        return Key::Of(KeyCode::Delete);
-    case KEY_LEFT:
-    case KEY_SLEFT:
-        key.code = KeyCode::Left;
-        key.shift = code == KEY_SLEFT;
-        return key;
-    case KEY_RIGHT:
-    case KEY_SRIGHT:
-        key.code = KeyCode::Right;
-        key.shift = code == KEY_SRIGHT;
-        return key;
-    case KEY_UP:
-        return Key::Of(KeyCode::Up);
-    case KEY_DOWN:
-        return Key::Of(KeyCode::Down);
-    case KEY_HOME:
-    case KEY_SHOME:
-        key.code = KeyCode::Home;
-        key.shift = code == KEY_SHOME;
-        return key;
-    case KEY_END:
-    case KEY_SEND:
-        key.code = KeyCode::End;
-        key.shift = code == KEY_SEND;
-        return key;
-    case KEY_PPAGE:
-        return Key::Of(KeyCode::PageUp);
-    case KEY_NPAGE:
-        return Key::Of(KeyCode::PageDown);
-    case KEY_F(1):
-        return Key::Of(KeyCode::F1);
-    case KEY_F(13):   // Shift+F1
-        key.code = KeyCode::F1;
-        key.shift = true;
-        return key;
-    case KEY_F(4):
-        return Key::Of(KeyCode::F4);
-    case KEY_F(10):
-        return Key::Of(KeyCode::F10);
-    case KEY_F(22):   // Shift+F10
-        key.code = KeyCode::F10;
-        key.shift = true;
-        return key;
-    default:
-        break;
-    }
-    if (m_screen->altDown != 0 && code == m_screen->altDown) {
-        key.code = KeyCode::Down;
-        key.alt = true;
-        return key;
-    }
-    return Key::Of(KeyCode::None);
 }
 
 void CursesTerminal::Present(const Canvas& canvas)

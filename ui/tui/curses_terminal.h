@@ -1,5 +1,5 @@
 #pragma once
-// The real terminal, through curses: the only code of the program that includes it. It takes the
+// The real terminal, through curses: the only class of the program that includes it. It takes the
 // terminal on standard input and output over for its lifetime and gives it back as it was.
 #include <memory>
 #include <string>
@@ -24,11 +24,13 @@ public:
 
 private:
     struct Screen;
-    explicit CursesTerminal(Screen* screen);
+    CursesTerminal(std::unique_ptr<Screen> screen, int altDown);
+    // Keys (curses_keys.cpp).
     Key KeyAfterEscape();
     Key FunctionKey(int code);
 
-    Screen* m_screen;
+    std::unique_ptr<Screen> m_screen;
+    int m_altDown;   // the key code curses gives Alt+Down, 0 when the terminal has none
     bool m_repaintAll = false;
     bool m_ended = false;
     int m_failedReads = 0;

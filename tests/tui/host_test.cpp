@@ -169,7 +169,8 @@ TEST_F(HostTest, SystemMenuOpensTheAboutBoxAndClosesTheWindow)
 
 TEST_F(HostTest, YesNoBoxAnswersByLetter)
 {
-    WriteFileBytes(m_systemDir.iniPath(), "[ServerList]\r\nServer1=alpha,1,1,0,0\r\nServer2=bravo,1,1,0,0\r\nNumServers=2\r\n");
+    WriteFileBytes(m_systemDir.iniPath(),
+                   "[ServerList]\r\nServer1=alpha,1,1,0,0\r\nServer2=bravo,1,1,0,0\r\nNumServers=2\r\n");
     m_terminal.Press(KeyCode::Down)   // the list has the focus: its first row
         .Alt('d')
         .Then([](const Canvas& screen) { EXPECT_TRUE(Shows(screen, "[ Yes ]")); })

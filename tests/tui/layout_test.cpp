@@ -56,6 +56,11 @@ protected:
     bool Shown(size_t i) const { return (m_template->controls[i].style & WS_VISIBLE) != 0; }
     Rect Units(size_t i) const { return tui::ControlUnits(m_template->controls[i]); }
     Rect Cells(size_t i) const { return m_layout.Map(Units(i)); }
+    bool Holds(size_t box, size_t inner) const
+    {
+        const ControlTemplate& control = m_template->controls[box];
+        return tui::IsGroupBox(control.className, control.style) && Contains(Units(box), Units(inner));
+    }
 
     const DialogTemplate* m_template = nullptr;
     CellLayout m_layout;
@@ -73,8 +78,8 @@ TEST_P(TemplateLayoutTest, ShownControlsNeitherOverlapNorLeaveTheirGroupBoxes)
                 continue;
             }
             // A group box and what it holds: inside its border, never on it.
-            const bool iHolds = tui::IsGroupBox(controls[i].className, controls[i].style) && Contains(Units(i), Units(j));
-            const bool jHolds = tui::IsGroupBox(controls[j].className, controls[j].style) && Contains(Units(j), Units(i));
+            const bool iHolds = Holds(i, j);
+            const bool jHolds = Holds(j, i);
             ASSERT_TRUE(iHolds || jHolds) << "the template overlaps " << Describe(controls[i]) << " and "
                                           << Describe(controls[j]);
             const Rect outer = iHolds ? Cells(i) : Cells(j);
@@ -126,7 +131,8 @@ std::vector<LayoutCase> Cases()
 {
     std::vector<LayoutCase> cases;
     for (const uint32_t id : {IDD_SERVER_LIST, IDD_SERVER, IDD_GLOBAL_OPTIONS, IDD_LPR_QUEUE, IDD_STREAM_QUEUE})
-        for (const auto& [columns, rows] : {std::pair{160, 50}, std::pair{80, 24}, std::pair{80, 23}, std::pair{50, 16}})
+        for (const auto& [columns, rows] :
+             {std::pair{160, 50}, std::pair{80, 24}, std::pair{80, 23}, std::pair{50, 16}})
             cases.push_back({id, columns, rows});
     return cases;
 }

@@ -144,7 +144,8 @@ Frame FindFrame(const std::vector<std::string>& screen, const std::string& capti
     }
     for (size_t row = static_cast<size_t>(frame.top + 1); frame.top >= 0 && row < screen.size(); ++row) {
         const std::u32string line = tui::FromUtf8(screen[row]);
-        if (line.size() > static_cast<size_t>(frame.left) && line[static_cast<size_t>(frame.left)] == tui::kCornerBottomLeft) {
+        const auto left = static_cast<size_t>(frame.left);
+        if (line.size() > left && line[left] == tui::kCornerBottomLeft) {
             frame.bottom = static_cast<int>(row);
             break;
         }

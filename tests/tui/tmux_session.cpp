@@ -91,14 +91,16 @@ bool TmuxSession::WaitUntil(const std::function<bool(const std::vector<std::stri
 
 bool TmuxSession::WaitFor(const std::string& text, std::chrono::milliseconds timeout)
 {
-    return WaitUntil([&text](const std::vector<std::string>& screen) { return Joined(screen).find(text) != std::string::npos; },
-                     timeout);
+    return WaitUntil(
+        [&text](const std::vector<std::string>& screen) { return Joined(screen).find(text) != std::string::npos; },
+        timeout);
 }
 
 bool TmuxSession::WaitUntilGone(const std::string& text, std::chrono::milliseconds timeout)
 {
-    return WaitUntil([&text](const std::vector<std::string>& screen) { return Joined(screen).find(text) == std::string::npos; },
-                     timeout);
+    return WaitUntil(
+        [&text](const std::vector<std::string>& screen) { return Joined(screen).find(text) == std::string::npos; },
+        timeout);
 }
 
 int TmuxSession::WaitForExit(std::chrono::milliseconds timeout)

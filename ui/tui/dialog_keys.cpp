@@ -105,7 +105,7 @@ bool DialogView::HandleKey(const Key& key, TerminalIo& terminal)
         return PressMnemonic(key.ch);
     if (key.Is(KeyCode::Enter)) {
         // A push button with the focus is pressed itself; anywhere else Enter is the default button's.
-        if (focus && Shape(*focus) == ControlShape::PushButton)
+        if (focus && Shape(*focus) == ControlShape::PushButton && focus->IsWindowEnabled())
             UserClick(focus);
         else
             UserPressEnter(m_dialog);

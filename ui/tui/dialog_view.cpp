@@ -114,7 +114,9 @@ void DialogView::StepWhatsThis(bool backward)
         if (children[static_cast<size_t>(i)].get() == m_whatsThis)
             at = i;
     for (int step = 1; step <= count; ++step) {
-        const int next = at < 0 ? (backward ? count - step : step - 1) : ((at + (backward ? -step : step)) % count + count) % count;
+        // With nothing chosen yet, the round starts at the first (or last) window.
+        const int from = at < 0 ? (backward ? count : -1) : at;
+        const int next = ((from + (backward ? -step : step)) % count + count) % count;
         HWND candidate = children[static_cast<size_t>(next)].get();
         if (Explainable(*candidate)) {
             m_whatsThis = candidate;

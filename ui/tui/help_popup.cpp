@@ -21,7 +21,8 @@ HelpPopup::HelpPopup(const HelpTopic* topic, std::u32string missing, Rect anchor
 void HelpPopup::Paint(Canvas& canvas)
 {
     const int wrapWidth = std::max(std::min(kMaxTextWidth, canvas.width() - 4), 1);
-    const std::vector<std::u32string> lines = m_topic ? TopicLines(*m_topic, wrapWidth) : WrapText(m_missing, wrapWidth);
+    const std::vector<std::u32string> lines =
+        m_topic ? TopicLines(*m_topic, wrapWidth) : WrapText(m_missing, wrapWidth);
     int textWidth = 1;
     for (const std::u32string& line : lines)
         textWidth = std::max(textWidth, static_cast<int>(line.size()));

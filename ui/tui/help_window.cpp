@@ -118,7 +118,8 @@ void HelpWindow::PaintText(Canvas& canvas, const Rect& pane)
 {
     const HelpTopic* topic = currentTopic();
     const int width = std::max(pane.width(), 1);
-    const std::vector<std::u32string> lines = topic ? TopicLines(*topic, width) : WrapText(m_help.MissingTopicText(), width);
+    const std::vector<std::u32string> lines =
+        topic ? TopicLines(*topic, width) : WrapText(m_help.MissingTopicText(), width);
     m_textRows = std::max(pane.height(), 1);
     m_textLines = static_cast<int>(lines.size());
     m_textTop = std::clamp(m_textTop, 0, std::max(m_textLines - m_textRows, 0));

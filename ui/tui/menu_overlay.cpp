@@ -7,7 +7,8 @@
 namespace tui {
 
 MenuOverlay::MenuOverlay(std::vector<MenuLine> lines, Point anchor, int current)
-    : m_lines(std::move(lines)), m_anchor(anchor), m_current(std::clamp(current, 0, std::max(static_cast<int>(m_lines.size()) - 1, 0)))
+    : m_lines(std::move(lines)), m_anchor(anchor),
+      m_current(std::clamp(current, 0, std::max(static_cast<int>(m_lines.size()) - 1, 0)))
 {
     if (!m_lines.empty() && m_lines[static_cast<size_t>(m_current)].separator)
         Step(1);

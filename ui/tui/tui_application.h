@@ -5,8 +5,9 @@
 
 namespace tui {
 
-// Takes the terminal over, installs a TuiHost (HostScope) and returns what `body` returns. The terminal is given back before this returns. When the terminal cannot be
-// used, says why on standard error and returns 1 without running `body`.
+// Takes the terminal over, installs a TuiHost (HostScope) and returns what `body` returns. The
+// terminal is given back before this returns. When the terminal cannot be used, says why on
+// standard error and returns 1 without running `body`.
 int RunWithTuiHost(const std::function<int()>& body);
 
 }   // namespace tui

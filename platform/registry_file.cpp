@@ -2,6 +2,7 @@
 
 #include "platform/registry.h"
 
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -181,14 +182,21 @@ std::vector<RegistryValue>* AddKey(RegistryKeys& keys, std::string_view line)
     return &keys[*path];
 }
 
-void StoreValue(std::vector<RegistryValue>& values, RegistryValue value)
+// Where each value of each key stands, by upper-cased name, so that a key with many values is
+// still read in linear time. Keyed by the key's value list, which a std::map never moves.
+using ValuePositions = std::unordered_map<const std::vector<RegistryValue>*, std::unordered_map<std::string, size_t>>;
+
+void StoreValue(std::vector<RegistryValue>& values, RegistryValue value, ValuePositions& positions)
 {
-    for (RegistryValue& existing : values) {
-        if (EqualIgnoringCase(existing.name, value.name)) {
-            existing.type = value.type;
-            existing.data = std::move(value.data);
-            return;
-        }
+    std::string name = value.name;
+    for (char& c : name)
+        c = AsciiUpper(c);
+    const auto [position, added] = positions[&values].try_emplace(std::move(name), values.size());
+    if (!added) {
+        RegistryValue& existing = values[position->second];
+        existing.type = value.type;
+        existing.data = std::move(value.data);
+        return;
     }
     values.push_back(std::move(value));
 }
@@ -214,6 +222,7 @@ std::optional<RegistryKeys> ParseRegistryText(std::string_view text)
     if (lines.empty() || Trim(lines[0]) != "REGEDIT4")
         return std::nullopt;
     RegistryKeys keys;
+    ValuePositions positions;
     std::vector<RegistryValue>* current = nullptr;
     for (size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = Trim(lines[i]);
@@ -235,7 +244,7 @@ std::optional<RegistryKeys> ParseRegistryText(std::string_view text)
             continue;
         if (auto value = ParseData(parts->data)) {
             value->name = std::move(parts->name);
-            StoreValue(*current, std::move(*value));
+            StoreValue(*current, std::move(*value), positions);
         }
     }
     return keys;

@@ -112,7 +112,9 @@ TEST_F(WidgetSync, ListRowsKeepTheModelsOrderAndSelectOnce)
                 (void)dialog.list.AddString(name);
             QListWidget* list = Control<QListWidget>(kSampleList);
             ASSERT_EQ(list->count(), 3);
+            // Each row is inserted where the sorted model put it, not appended.
             EXPECT_EQ(list->item(0)->text(), "alpha");
+            EXPECT_EQ(list->item(1)->text(), "beta");
             EXPECT_EQ(list->item(2)->text(), "Gamma");
         },
         [this, rowRect] { QTest::mouseClick(Control<QListWidget>(kSampleList)->viewport(), Qt::LeftButton, {}, rowRect(1)); },

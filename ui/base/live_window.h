@@ -61,6 +61,10 @@ public:
     int check() const { return m_check; }
     const std::vector<ListRow>& rows() const { return m_rows; }
     int selection() const { return m_selection; }   // -1 when no row or item is selected
+    // Where the latest InsertRow put its row. A host told of WindowChange::Rows whose widget is one
+    // row behind can insert just that row instead of re-reading them all, which would make filling
+    // a list quadratic.
+    size_t lastInsertedRow() const { return m_lastInsertedRow; }
     int textLimit() const { return m_textLimit; }   // 0 when the field sets none
     bool IsDefaultButton() const;
     bool IsAutomaticButton() const;                 // BS_AUTOCHECKBOX or BS_AUTORADIOBUTTON
@@ -116,6 +120,7 @@ private:
     WNDPROC m_windowProc;
     int m_check = BST_UNCHECKED;
     std::vector<ListRow> m_rows;
+    size_t m_lastInsertedRow = 0;
     int m_selection = -1;
     int m_textLimit = 0;
     std::vector<std::unique_ptr<LiveWindow>> m_children;

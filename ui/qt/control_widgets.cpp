@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <utility>
 
+#include <vector>
+
 #include "res/window_styles.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_text.h"
@@ -156,17 +158,28 @@ void ApplyText(QWidget& widget, const LiveWindow& window)
         edit->setText(text);
 }
 
+// The model reports every row it gains, so a widget one row behind needs only that row; anything
+// else (a reset, a first fill) re-reads them all.
+template <class Widget, class Insert>
+void FollowRows(Widget& widget, const LiveWindow& window, Insert insert)
+{
+    const std::vector<ListRow>& rows = window.rows();
+    const size_t inserted = window.lastInsertedRow();
+    if (static_cast<size_t>(widget.count()) + 1 == rows.size() && inserted < rows.size()) {
+        insert(static_cast<int>(inserted), ToQString(rows[inserted].text));
+        return;
+    }
+    widget.clear();
+    for (size_t i = 0; i < rows.size(); ++i)
+        insert(static_cast<int>(i), ToQString(rows[i].text));
+}
+
 void ApplyRows(QWidget& widget, const LiveWindow& window)
 {
-    if (auto* list = qobject_cast<QListWidget*>(&widget)) {
-        list->clear();
-        for (const ListRow& row : window.rows())
-            list->addItem(ToQString(row.text));
-    } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
-        combo->clear();
-        for (const ListRow& row : window.rows())
-            combo->addItem(ToQString(row.text));
-    }
+    if (auto* list = qobject_cast<QListWidget*>(&widget))
+        FollowRows(*list, window, [list](int row, const QString& text) { list->insertItem(row, text); });
+    else if (auto* combo = qobject_cast<QComboBox*>(&widget))
+        FollowRows(*combo, window, [combo](int row, const QString& text) { combo->insertItem(row, text); });
     ApplyChange(widget, window, WindowChange::Selection);
 }
 

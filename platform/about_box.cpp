@@ -17,7 +17,7 @@ AboutBoxPresenter SetAboutBoxPresenter(AboutBoxPresenter presenter)
     return std::exchange(Presenter(), std::move(presenter));
 }
 
-int32_t DoAboutBox(uint32_t /*flags*/, HWND owner, uint32_t iconResource)
+int32_t DoAboutBox(uint32_t /*flags*/, AboutBoxOwner owner, uint32_t iconResource)
 {
     // A copy, so that a presenter replacing itself while the box is open stays alive until it returns.
     const AboutBoxPresenter presenter = Presenter();

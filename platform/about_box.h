@@ -4,16 +4,16 @@
 #include <cstdint>
 #include <functional>
 
-// A window handle as the platform passes it around: opaque here, a live window to the UI.
-class LiveWindow;
-using HWND = LiveWindow*;
+// The window that owns the box, as the UI hands it over: this layer knows no windows, so it only
+// carries the handle to the presenter, which knows what it points to.
+using AboutBoxOwner = void*;
 
 // Shows the about box of the application whose icon resource is `iconResource`, owned by `owner`.
-using AboutBoxPresenter = std::function<void(HWND owner, uint32_t iconResource)>;
+using AboutBoxPresenter = std::function<void(AboutBoxOwner owner, uint32_t iconResource)>;
 
 // Installs `presenter` (an empty one removes it) and returns the one it replaces.
 AboutBoxPresenter SetAboutBoxPresenter(AboutBoxPresenter presenter);
 
 // `flags` is reserved and passed as 0. Returns 1 when a presenter showed the box, 0 when none is
 // installed (nothing is shown then).
-int32_t DoAboutBox(uint32_t flags, HWND owner, uint32_t iconResource);
+int32_t DoAboutBox(uint32_t flags, AboutBoxOwner owner, uint32_t iconResource);

@@ -9,6 +9,14 @@
 //  - section and key names match ignoring ASCII case; the first section and the first key of a
 //    name win; one pair of matching quotes around a value is removed.
 #include <cstdint>
+#include <string>
+#include <string_view>
+
+// The reading rules above, for callers that build keys from texts of their own (a server's name is
+// the front of its queue keys): whether `c` is one of the blanks trimmed from names and values, and
+// the form in which two section or key names are the same name (trimmed, ASCII letters lower-cased).
+bool IsProfileBlank(char c);
+std::string ProfileNameKey(std::string_view name);
 
 // The directory that holds kqnet.ini, the registry file and the component library:
 // $NORVANE_SYSTEM_DIR if set and not empty, else $XDG_CONFIG_HOME/norvane, else $HOME/.config/norvane.

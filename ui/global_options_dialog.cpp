@@ -1,11 +1,10 @@
 #include "ui/global_options_dialog.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "config/field_rules.h"
 #include "config/global_options.h"
 #include "platform/component_library.h"
 #include "platform/last_error.h"
@@ -41,21 +40,6 @@ constexpr uint8_t kWarningsRequestCode = 22;
 // Shown when the profile cannot be read at all; the same values an empty profile gives.
 constexpr int32_t kWarningsWhenUnknown = 1;
 constexpr int32_t kRestoreWhenUnknown = 1;
-
-// The string id saying why `name` would not read back as typed, or 0 when it would: readers trim
-// blanks at both ends of a value and remove one pair of matching quotes around it, and a control
-// character has no place in a one-line value (a NUL would even cut it short).
-uint32_t UserNameRefusal(std::string_view name)
-{
-    const auto isControl = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
-    if (std::ranges::any_of(name, isControl))
-        return IDS_OPTIONS_USER_NAME_CONTROL;
-    if (!name.empty() && (name.front() == ' ' || name.back() == ' '))
-        return IDS_OPTIONS_USER_NAME_EDGE_BLANK;
-    if (name.size() >= 2 && (name.front() == '"' || name.front() == '\'') && name.back() == name.front())
-        return IDS_OPTIONS_USER_NAME_EDGE_QUOTE;
-    return 0;
-}
 
 // The settings one OK could not save, and why the first of them was refused.
 class SaveFailures {

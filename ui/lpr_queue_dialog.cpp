@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
+#include "config/field_rules.h"
 #include "config/global_options.h"
 #include "res/resource_ids.h"
 #include "ui/base/message_box.h"
-#include "ui/field_rules.h"
 #include "ui/filter_types.h"
 #include "ui/text_field.h"
 

@@ -3,11 +3,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "config/field_rules.h"
 #include "platform/resolver.h"
 #include "platform/sockets.h"
 #include "res/resource_ids.h"
 #include "ui/base/message_box.h"
-#include "ui/field_rules.h"
 #include "ui/text_field.h"
 
 namespace {

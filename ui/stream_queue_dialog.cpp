@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "config/field_rules.h"
 #include "res/resource_ids.h"
 #include "ui/base/message_box.h"
-#include "ui/field_rules.h"
 
 namespace {
 

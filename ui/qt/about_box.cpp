@@ -41,7 +41,7 @@ void ShowAboutBox(const QString& version, HWND owner, uint32_t iconResource)
 
 void InstallAboutBox(std::string_view version)
 {
-    (void)SetAboutBoxPresenter([version = ToQString(version)](HWND owner, uint32_t iconResource) {
-        ShowAboutBox(version, owner, iconResource);
+    (void)SetAboutBoxPresenter([version = ToQString(version)](AboutBoxOwner owner, uint32_t iconResource) {
+        ShowAboutBox(version, static_cast<HWND>(owner), iconResource);
     });
 }

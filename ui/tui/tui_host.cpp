@@ -28,7 +28,7 @@ constexpr int kMessageTypeMask = 0xF;
 
 TuiHost::TuiHost(TerminalIo& terminal, std::filesystem::path helpFile)
     : m_terminal(terminal), m_help(std::move(helpFile)),
-      m_previousAboutBox(SetAboutBoxPresenter([this](HWND /*owner*/, uint32_t /*icon*/) { ShowAboutBox(); }))
+      m_previousAboutBox(SetAboutBoxPresenter([this](AboutBoxOwner /*owner*/, uint32_t /*icon*/) { ShowAboutBox(); }))
 {
 }
 

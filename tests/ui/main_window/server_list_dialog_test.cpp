@@ -255,8 +255,8 @@ TEST_F(MainWindowTest, AboutItemShowsTheAboutBoxForTheWindowWithIcon128)
         uint32_t icon;
     };
     std::vector<Call> calls;
-    const AboutBoxPresenter previous =
-        SetAboutBoxPresenter([&calls](HWND owner, uint32_t icon) { calls.push_back({owner, icon}); });
+    const AboutBoxPresenter previous = SetAboutBoxPresenter(
+        [&calls](AboutBoxOwner owner, uint32_t icon) { calls.push_back({static_cast<HWND>(owner), icon}); });
     HWND window = nullptr;
     m_host.Script({
         Inspect([&window](CDialog& d) { window = d.GetSafeHwnd(); }),

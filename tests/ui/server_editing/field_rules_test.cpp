@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "config/field_rules.h"
 #include "res/resource_ids.h"
 #include "tests/ui/server_editing/server_editing_fixtures.h"
-#include "ui/field_rules.h"
 #include "ui/filter_types.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "ui/field_rules.h"
+#include "config/field_rules.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "platform/profile_text.h"
+#include "platform/profile.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -109,6 +109,18 @@ std::optional<LprRefusal> LprQueueRefusal(const LprQueueTexts& texts)
     if (lineLength > kLprLineMaxLength)
         return LprRefusal{LprField::QueueName, IDS_LPR_QUEUE_TOO_LONG};
     return std::nullopt;
+}
+
+uint32_t UserNameRefusal(std::string_view name)
+{
+    // A NUL would even cut the value short.
+    if (HasControl(name))
+        return IDS_OPTIONS_USER_NAME_CONTROL;
+    if (!name.empty() && (name.front() == ' ' || name.back() == ' '))
+        return IDS_OPTIONS_USER_NAME_EDGE_BLANK;
+    if (name.size() >= 2 && IsQuote(name.front()) && name.back() == name.front())
+        return IDS_OPTIONS_USER_NAME_EDGE_QUOTE;
+    return 0;
 }
 
 std::optional<uint32_t> PortFromText(std::string_view text)

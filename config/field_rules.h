@@ -1,9 +1,10 @@
 #pragma once
-// What the server editing dialogs let into kqnet.ini. The file has no quoting: a comma splits the
-// fields of a value, the first '=' ends a key, a server's name is the front of its queue keys, and
-// blanks and one pair of matching quotes around a value are stripped when it is read. A text these
-// rules accept reads back exactly as it was typed after a save and a load; a refusal carries the
-// string id of the message that names the field and says why.
+// What may be typed into kqnet.ini: the server name, the queues' fields, the default user name. The
+// file has no quoting: a comma splits the fields of a value, the first '=' ends a key, a server's name
+// is the front of its queue keys, and blanks and one pair of matching quotes around a value are
+// stripped when it is read. A text these rules accept reads back exactly as it was typed after a save
+// and a load; a refusal carries the string id (res/resource_ids.h) of the message that names the
+// field and says why, so every program that edits the file gives the same messages.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -39,6 +40,10 @@ struct LprRefusal {
 
 // Why the four texts cannot be stored as one LPR queue line, or nullopt when they can.
 [[nodiscard]] std::optional<LprRefusal> LprQueueRefusal(const LprQueueTexts& texts);
+
+// The message id of the reason `name` cannot be stored as the default user name, or 0 when it can:
+// a control character, a blank at either end, or the same quotation mark at both ends.
+[[nodiscard]] uint32_t UserNameRefusal(std::string_view name);
 
 // The port that `text` gives when read like the runtime's atol (leading white space, one optional
 // sign, decimal digits up to the first other character; none gives 0), when that lies from 1 to

@@ -22,15 +22,20 @@ ProfileBatchState* FindActiveBatch(std::string_view path)
 
 ProfileBatchState::ProfileBatchState(std::string batchPath)
     : path(std::move(batchPath))
-    , m_outer(t_innermost)
+    , m_joined(FindActiveBatch(path))
 {
+    // A joined batch stays out of the chain, so the writes made while it lives find the outer one.
+    if (m_joined)
+        return;
+    m_outer = t_innermost;
     t_innermost = this;
 }
 
 ProfileBatchState::~ProfileBatchState()
 {
     // Scopes end in reverse order of their start, so this batch is the innermost one.
-    t_innermost = m_outer;
+    if (!m_joined)
+        t_innermost = m_outer;
 }
 
 void ProfileBatchState::Load()
@@ -77,11 +82,38 @@ bool ProfileBatchState::Fail(int error)
     return false;
 }
 
-bool ProfileBatchState::Commit()
+bool ProfileBatchState::CatchUp()
 {
+    Load();
+    if (IsCurrentProfileVersion(m_version, path))
+        return true;
+    m_version = ReadProfileVersion(path);
+    if (m_version.state == FileState::Unreadable)
+        return Fail(m_version.error);
+    if (!m_version.document)
+        m_version.document = EmptyDocument();
+    m_changed = false;
+    std::string_view log = m_writeLog;
+    const auto next = [&log] {
+        const std::string_view part = log.substr(0, log.find('\0'));
+        log.remove_prefix(part.size() + 1);
+        return part;
+    };
+    while (!log.empty()) {
+        const std::string_view section = next();
+        const std::string_view key = next();
+        m_changed |= m_version.document->SetValue(section, key, next());
+    }
+    return true;
+}
+
+bool ProfileBatchState::Commit(const std::function<bool()>* decide)
+{
+    if (m_joined)
+        return m_joined->m_refusal == 0 || Fail(static_cast<int>(m_joined->m_refusal));
     if (m_refusal != 0)
         return Fail(static_cast<int>(m_refusal));
-    if (m_writeLog.empty())
+    if (m_writeLog.empty() && !decide)
         return true;
 
     std::string target;
@@ -93,25 +125,13 @@ bool ProfileBatchState::Commit()
 
     // Under the lock: if another writer replaced the file since this batch read it, apply the batch
     // to what is there now, so that neither writer's keys are lost.
-    Load();
-    if (!IsCurrentProfileVersion(m_version, path)) {
-        m_version = ReadProfileVersion(path);
-        if (m_version.state == FileState::Unreadable)
-            return Fail(m_version.error);
-        if (!m_version.document)
-            m_version.document = EmptyDocument();
-        m_changed = false;
-        std::string_view log = m_writeLog;
-        const auto next = [&log] {
-            const std::string_view part = log.substr(0, log.find('\0'));
-            log.remove_prefix(part.size() + 1);
-            return part;
-        };
-        while (!log.empty()) {
-            const std::string_view section = next();
-            const std::string_view key = next();
-            m_changed |= m_version.document->SetValue(section, key, next());
-        }
+    if (!CatchUp())
+        return false;
+    if (decide) {
+        if (!(*decide)())
+            return false;
+        if (m_refusal != 0)
+            return Fail(static_cast<int>(m_refusal));
     }
     if (!m_changed)
         return true;

@@ -3,6 +3,7 @@
 // outside any batch is a batch of one.
 #include "platform/profile_cache.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,8 @@ struct ProfileBatchState {
     bool Record(std::string_view section, std::string_view key, std::string_view value);
     void Refuse(uint32_t error);
     // Lands every recorded write in one replacement of the file; sets the last error on failure.
-    bool Commit();
+    // `decide`, when given, runs under the lock first (ProfileBatch::Commit).
+    bool Commit(const std::function<bool()>* decide = nullptr);
 
     const std::string path;
 
@@ -31,6 +33,9 @@ private:
     friend ProfileBatchState* FindActiveBatch(std::string_view path);
 
     void Load();
+    // Under the lock: makes the working document the file on disk now, with the log applied again
+    // when another writer replaced the file since this batch read it.
+    bool CatchUp();
     bool Fail(int error);
 
     // Every recorded write as "section\0key\0value\0", in order: kept to apply the batch again
@@ -40,6 +45,8 @@ private:
     bool m_loaded = false;
     bool m_changed = false;
     uint32_t m_refusal = 0;
+    // The batch on the same path this one joined; its writes are recorded there.
+    ProfileBatchState* m_joined = nullptr;
     ProfileBatchState* m_outer = nullptr;
 };
 

@@ -18,6 +18,11 @@ bool ProfileBatch::Commit()
     return m_state->Commit();
 }
 
+bool ProfileBatch::Commit(const std::function<bool()>& decide)
+{
+    return m_state->Commit(&decide);
+}
+
 ProfileReadScope::ProfileReadScope(const char* path)
     : m_state(std::make_unique<ProfileReadScopeState>(ProfileReadScopeState{path ? path : ""}))
 {

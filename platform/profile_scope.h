@@ -1,5 +1,6 @@
 #pragma once
 // Scopes over one profile file. Both are for one thread at a time and may not be copied.
+#include <functional>
 #include <memory>
 
 struct ProfileBatchState;
@@ -11,6 +12,11 @@ struct ProfileReadScopeState;
 // its own writes. If any write of the batch was refused, or the commit fails, the file stays exactly
 // as it was and Commit() returns false (GetLastError() tells why). A batch destroyed without a
 // commit writes nothing.
+//
+// A batch started while another batch of this thread on the same path is alive joins that one: its
+// writes land with the outer batch's commit, and its own Commit() only tells whether a write of the
+// outer batch has been refused so far. So a function that saves in a batch of its own can be called
+// inside a larger one.
 class ProfileBatch {
 public:
     explicit ProfileBatch(const char* path);
@@ -19,6 +25,11 @@ public:
     ProfileBatch& operator=(const ProfileBatch&) = delete;
 
     [[nodiscard]] bool Commit();
+    // Commit(), with `decide` run first under the file's lock: its reads of `path` see the file as it
+    // is on disk now, with the batch's earlier writes applied, and its writes join the batch. Nothing
+    // can come between what it read and the replacement. When `decide` returns false, nothing is
+    // written and Commit returns false with the last error as `decide` left it; the batch is spent.
+    [[nodiscard]] bool Commit(const std::function<bool()>& decide);
 
 private:
     std::unique_ptr<ProfileBatchState> m_state;

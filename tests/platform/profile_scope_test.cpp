@@ -93,6 +93,52 @@ TEST(ProfileBatch, AppliesItselfToAFileReplacedMeanwhile)
     EXPECT_EQ(ReadFileBytes(path), "[s]\na=1\nc=3\nb=2\n");
 }
 
+TEST(ProfileBatch, DecidesUnderTheLockOnTheFileAsItIsNow)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    WriteFileBytes(path, "[s]\na=1\n");
+    // A writer that starts while the batch decides must wait for it, not land under it and be lost.
+    int go[2];
+    ASSERT_EQ(pipe(go), 0);
+    const pid_t writer = fork();
+    if (writer == 0) {
+        char byte = 0;
+        _exit(read(go[0], &byte, 1) == 1 && WritePrivateProfileStringA("s", "late", "5", path.c_str()) ? 0 : 1);
+    }
+    {
+        ProfileBatch batch(path.c_str());
+        ASSERT_NE(WritePrivateProfileStringA("s", "b", "2", path.c_str()), 0);
+        WriteFileBytes(path + ".other", "[s]\na=1\nc=3\n");
+        rename((path + ".other").c_str(), path.c_str()); // another writer's replacement
+        ASSERT_TRUE(batch.Commit([&] {
+            EXPECT_EQ(Read(path, "s", "c"), "3") << "the other writer's key";
+            EXPECT_EQ(Read(path, "s", "b"), "2") << "the batch's own";
+            EXPECT_EQ(write(go[1], "g", 1), 1);
+            usleep(200'000);
+            // A function that saves in a batch of its own joins this one.
+            ProfileBatch inner(path.c_str());
+            EXPECT_NE(WritePrivateProfileStringA("s", "d", Read(path, "s", "c").c_str(), path.c_str()), 0);
+            EXPECT_TRUE(inner.Commit());
+            EXPECT_EQ(ReadFileBytes(path), "[s]\na=1\nc=3\n") << "nothing lands before the commit";
+            return true;
+        }));
+    }
+    int status = 0;
+    waitpid(writer, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFileBytes(path), "[s]\na=1\nc=3\nb=2\nd=3\nlate=5\n");
+
+    // Deciding not to write writes nothing, neither the decision's writes nor the batch's.
+    const std::string before = ReadFileBytes(path);
+    ProfileBatch declined(path.c_str());
+    ASSERT_NE(WritePrivateProfileStringA("s", "e", "6", path.c_str()), 0);
+    EXPECT_FALSE(declined.Commit([&] { return WritePrivateProfileStringA("s", "f", "7", path.c_str()) == 0; }));
+    EXPECT_EQ(ReadFileBytes(path), before);
+    close(go[0]);
+    close(go[1]);
+}
+
 TEST(ProfileReadScope, GivesOneVersionUntilItEndsOrWritesItself)
 {
     TempSystemDir dir;

@@ -1,4 +1,5 @@
 #include "config/server_file.h"
+#include "config/server_merge.h"
 #include "platform/file_fault.h"
 #include "tests/config/config_fixtures.h"
 #include "tests/support/temp_system_dir.h"
@@ -47,6 +48,28 @@ TEST(SaveServerList, SavingAfterRemovingAlphaChangesOnlyItsLines)
     OwnedList loaded;
     ASSERT_EQ(LoadServerList(loaded.head), ProfileOk);
     EXPECT_EQ(loaded.Names(), (Lines{"beta"}));
+}
+
+// The main window saves through the merge; with nobody else writing, it must not change a byte.
+TEST(SaveMergedServerList, WithNoOtherWriterWritesWhatSaveServerListWrites)
+{
+    TempSystemDir dir;
+    OwnedList list;
+    BuildAlphaBeta(list);
+    MergeDecisions decisions;
+    std::vector<MergeConflict> conflicts;
+    ASSERT_EQ(SaveMergedServerList(nullptr, list.head, decisions, conflicts), ProfileOk);
+    EXPECT_EQ(ReadFileBytes(dir.iniPath()), Golden("alpha_beta.ini"));
+
+    OwnedList base;
+    ASSERT_EQ(LoadServerList(base.head), ProfileOk);
+    OwnedList mine;
+    ASSERT_EQ(CopyServerEntries(base.head, mine.head, true), ProfileOk);
+    ServerEntry* alpha = mine.head;
+    ASSERT_EQ(RemoveServerEntry(alpha, mine.head), ProfileOk);
+    ASSERT_EQ(SaveMergedServerList(base.head, mine.head, decisions, conflicts), ProfileOk);
+    EXPECT_TRUE(conflicts.empty());
+    EXPECT_EQ(ReadFileBytes(dir.iniPath()), Golden("beta_after_removing_alpha.ini"));
 }
 
 TEST(SaveServerList, RoundTripKeepsEntriesQueuesAndOrder)

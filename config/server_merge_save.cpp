@@ -1,0 +1,42 @@
+#include "config/server_file.h"
+#include "config/server_merge.h"
+
+#include "platform/profile_scope.h"
+
+ProfileResult SaveMergedServerList(const ServerEntry* base, const ServerEntry* mine, MergeDecisions& decisions,
+                                   std::vector<MergeConflict>& conflicts)
+{
+    conflicts.clear();
+    char path[kProfilePathSize];
+    if (!GetProfilePath(path))
+        return ProfileFailed;
+    ProfileResult result = ProfileFailed;
+    OwnedServerList current;
+    // The list is read and the writes are chosen under the lock, in the batch that writes them:
+    // another writer's save can come before this one or after it, never in between.
+    ProfileBatch batch(path);
+    const bool committed = batch.Commit([&] {
+        ServerList read = nullptr;
+        result = LoadServerList(read);
+        current.reset(read);
+        if (result != ProfileOk)
+            return false;
+        // Nobody else wrote the list: the save is the one it has always been, byte for byte.
+        if (SameServerLists(current.get(), base)) {
+            result = SaveServerList(mine);
+            return result == ProfileOk;
+        }
+        ServerList merged = nullptr;
+        result = MergeServerLists(base, mine, current.get(), decisions, merged, conflicts);
+        const OwnedServerList owned(merged);
+        if (result != ProfileOk || !conflicts.empty())
+            return false;
+        result = SaveServerList(owned.get());
+        return result == ProfileOk;
+    });
+    if (!conflicts.empty()) {
+        decisions.seen = std::move(current);
+        return ProfileOk;
+    }
+    return committed && result == ProfileOk ? ProfileOk : ProfileFailed;
+}

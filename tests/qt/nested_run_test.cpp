@@ -68,6 +68,7 @@ TEST_F(NestedRuns, MessageBoxesAskWithTheApplicationTitleAndAnswer)
     dialog.onAction = [](SampleDialog& self) {
         self.log.push_back("answer " + std::to_string(AfxMessageBox(std::string("Remove it?"), MB_YESNO)));
         self.log.push_back("answer " + std::to_string(AfxMessageBox(std::string("Done."), MB_OK)));
+        self.log.push_back("answer " + std::to_string(AfxMessageBox(std::string("Keep yours?"), MB_YESNOCANCEL)));
     };
     const auto box = [] {
         auto* found = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -90,10 +91,16 @@ TEST_F(NestedRuns, MessageBoxesAskWithTheApplicationTitleAndAnswer)
             EXPECT_EQ(note->standardButtons(), QMessageBox::Ok);
             note->button(QMessageBox::Ok)->click();
         },
+        [&] {
+            QMessageBox* choice = box();
+            ASSERT_TRUE(choice);
+            EXPECT_EQ(choice->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            QTest::keyClick(choice, Qt::Key_Escape);   // closing it is Cancel
+        },
         [&] { QTest::keyClick(host.DialogWidget(dialog), Qt::Key_Escape); },
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.log, (Log{"BN_CLICKED 1008", "answer 6", "answer 1"}));
+    EXPECT_EQ(dialog.log, (Log{"BN_CLICKED 1008", "answer 6", "answer 1", "answer 2"}));
 }
 
 TEST_F(NestedRuns, SystemMenuOffersTheDialogsItems)

@@ -77,14 +77,16 @@ void ScriptedHost::RunModal(CDialog& dialog)
 
 int ScriptedHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
 {
-    const bool yesNo = (type & 0xF) == MB_YESNO;
-    int answer = yesNo ? IDNO : IDOK;
+    const bool cancel = (type & 0xF) == MB_YESNOCANCEL;
+    const bool yesNo = cancel || (type & 0xF) == MB_YESNO;
+    int answer = cancel ? IDCANCEL : yesNo ? IDNO : IDOK;
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected message box: \"" << text << "\"";
     } else {
         answer = m_answers.front();
         m_answers.pop_front();
-        const bool fits = yesNo ? (answer == IDYES || answer == IDNO) : answer == IDOK;
+        const bool fits =
+            yesNo ? (answer == IDYES || answer == IDNO || (cancel && answer == IDCANCEL)) : answer == IDOK;
         if (!fits)
             ADD_FAILURE() << "answer " << answer << " does not fit the message box \"" << text << "\"";
     }

@@ -20,7 +20,8 @@ public:
     // having ended; DoModal then answers -1.
     virtual void RunModal(CDialog& dialog) = 0;
 
-    // Shows a message box and returns the answer: IDOK for MB_OK; IDYES or IDNO for MB_YESNO.
+    // Shows a message box and returns the answer: IDOK for MB_OK; IDYES or IDNO for MB_YESNO; IDYES,
+    // IDNO or IDCANCEL for MB_YESNOCANCEL, where closing the box otherwise answers IDCANCEL.
     virtual int MessageBox(const std::string& text, const std::string& caption, UINT type) = 0;
     // MB_ICONEXCLAMATION (0x30) or the simple beep (0xFFFFFFFF).
     virtual void MessageBeep(UINT type) = 0;

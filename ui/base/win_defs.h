@@ -85,6 +85,7 @@ inline constexpr int BST_CHECKED = 1;
 
 // Message box types and sounds.
 inline constexpr UINT MB_OK = 0x0;
+inline constexpr UINT MB_YESNOCANCEL = 0x3;
 inline constexpr UINT MB_YESNO = 0x4;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x30;
 inline constexpr UINT MB_SIMPLEBEEP = 0xFFFFFFFF;

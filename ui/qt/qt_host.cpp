@@ -65,17 +65,23 @@ void QtHost::RunModal(CDialog& dialog)
 
 int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
 {
-    const bool yesNo = (type & 0xF) == MB_YESNO;
+    const UINT buttons = type & 0xF;
+    const bool cancel = buttons == MB_YESNOCANCEL;
+    const bool yesNo = cancel || buttons == MB_YESNO;
+    QMessageBox::StandardButtons choices = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    if (cancel)
+        choices |= QMessageBox::Cancel;
     QWidget* owner = m_running.empty() ? nullptr : m_running.back();
-    QMessageBox box(BoxIcon(type), ToQString(caption), ToQString(text),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    QMessageBox box(BoxIcon(type), ToQString(caption), ToQString(text), choices, owner);
     box.setWindowModality(Qt::WindowModal);
     m_messageBox = &box;
     const int answer = box.exec();
     if (!yesNo)
         return IDOK;
-    // Closing a Yes/No box otherwise than by its buttons answers No.
-    return answer == QMessageBox::Yes ? IDYES : IDNO;
+    if (answer == QMessageBox::Yes)
+        return IDYES;
+    // Closing a box otherwise than by its buttons answers Cancel where it has one, else No.
+    return cancel && answer != QMessageBox::No ? IDCANCEL : IDNO;
 }
 
 void QtHost::MessageBeep(UINT /*type*/)

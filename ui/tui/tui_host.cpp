@@ -64,14 +64,20 @@ void TuiHost::RunModal(CDialog& dialog)
 
 int TuiHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
 {
-    const bool yesNo = (type & kMessageTypeMask) == MB_YESNO;
-    MessageOverlay box(FromAnsi(caption), FromAnsi(text),
-                       yesNo ? std::vector<std::string>{"&Yes", "&No"} : std::vector<std::string>{"OK"}, yesNo ? 1 : 0);
+    const UINT buttons = type & kMessageTypeMask;
+    constexpr int kAnswers[] = {IDYES, IDNO, IDCANCEL};
+    std::vector<std::string> faces{"&Yes", "&No", "Cancel"};
+    if (buttons == MB_YESNO)
+        faces.pop_back();
+    else if (buttons != MB_YESNOCANCEL)
+        faces = {"OK"};
+    // Closing a box otherwise than by its buttons (or losing the terminal) answers its last one.
+    const int escape = static_cast<int>(faces.size()) - 1;
+    MessageOverlay box(FromAnsi(caption), FromAnsi(text), faces, escape);
     RunOverlay(box);
-    if (!yesNo)
+    if (faces.size() == 1)
         return IDOK;
-    // Closing a Yes/No box otherwise than by its buttons (or losing the terminal) answers No.
-    return box.answer() == 0 ? IDYES : IDNO;
+    return kAnswers[box.answer() >= 0 ? box.answer() : escape];
 }
 
 void TuiHost::MessageBeep(UINT /*type*/)

@@ -99,6 +99,11 @@ inline constexpr uint32_t IDS_CONFIRM_DELETE_SERVER = 104;      // Yes/No before
 inline constexpr uint32_t IDS_SAVE_SERVERS_FAILED = 200;        // %1 the file, %2 the reason
 inline constexpr uint32_t IDS_SAVE_LINE_TOO_LONG = 201;         // reason when no system call failed
 inline constexpr uint32_t IDS_SAVE_NO_SYSTEM_DIRECTORY = 202;   // reason when the file has no path
+// Yes/No/Cancel at OK when another program changed a server too (%1 its name); Yes keeps the user's.
+inline constexpr uint32_t IDS_SERVER_CHANGED_ELSEWHERE = 210;
+inline constexpr uint32_t IDS_SERVER_ADDED_ELSEWHERE = 211;
+inline constexpr uint32_t IDS_SERVER_CHANGED_ELSEWHERE_REMOVED_HERE = 212;
+inline constexpr uint32_t IDS_SERVER_REMOVED_ELSEWHERE = 213;
 // Why the server editing dialogs refuse a text (220-259): each names the field and the reason.
 inline constexpr uint32_t IDS_SERVER_NAME_CONTROL = 220;
 inline constexpr uint32_t IDS_SERVER_NAME_COMMA = 221;
@@ -129,6 +134,7 @@ inline constexpr uint32_t IDS_OPTIONS_MASK_SETTING = 264;
 inline constexpr uint32_t IDS_OPTIONS_USER_NAME_CONTROL = 265;
 inline constexpr uint32_t IDS_OPTIONS_USER_NAME_EDGE_BLANK = 266;
 inline constexpr uint32_t IDS_OPTIONS_USER_NAME_EDGE_QUOTE = 267;
+inline constexpr uint32_t IDS_OPTION_CHANGED_ELSEWHERE = 275;   // Yes/No/Cancel; %1 the setting
 inline constexpr uint32_t IDS_APP_TITLE = 57344;                // "Norvane", the message box caption
 inline constexpr uint32_t IDS_MODIFY_LPR_QUEUE = 57348;
 inline constexpr uint32_t IDS_MODIFY_STREAM_QUEUE = 57349;

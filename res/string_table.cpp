@@ -23,6 +23,18 @@ constexpr StringEntry kStrings[] = {
      "without saving."},
     {IDS_SAVE_LINE_TOO_LONG, "A server name or queue setting is too long to be stored"},
     {IDS_SAVE_NO_SYSTEM_DIRECTORY, "The system directory is not known"},
+    {IDS_SERVER_CHANGED_ELSEWHERE,
+     "%1 was changed by another program after Norvane read kqnet.ini. Keep your version? Yes keeps yours, "
+     "No keeps the other version, Cancel returns to the window without saving."},
+    {IDS_SERVER_ADDED_ELSEWHERE,
+     "%1 was also added by another program, with other settings, after Norvane read kqnet.ini. Keep your "
+     "version? Yes keeps yours, No keeps the other version, Cancel returns to the window without saving."},
+    {IDS_SERVER_CHANGED_ELSEWHERE_REMOVED_HERE,
+     "%1 was changed by another program after Norvane read kqnet.ini, and you removed it. Remove it all the "
+     "same? Yes removes it, No keeps the other version, Cancel returns to the window without saving."},
+    {IDS_SERVER_REMOVED_ELSEWHERE,
+     "%1 was removed by another program after Norvane read kqnet.ini. Keep your version? Yes keeps yours, "
+     "No leaves it removed, Cancel returns to the window without saving."},
     {IDS_SERVER_NAME_CONTROL, "The server name cannot contain tabs, line breaks or other control characters."},
     {IDS_SERVER_NAME_COMMA, "The server name cannot contain a comma."},
     {IDS_SERVER_NAME_EQUALS, "The server name cannot contain an equal sign (=)."},
@@ -60,6 +72,9 @@ constexpr StringEntry kStrings[] = {
     {IDS_OPTIONS_USER_NAME_EDGE_BLANK, "The default user name cannot start or end with a blank."},
     {IDS_OPTIONS_USER_NAME_EDGE_QUOTE,
      "The default user name cannot start and end with the same quotation mark."},
+    {IDS_OPTION_CHANGED_ELSEWHERE,
+     "The setting %1 was changed by another program after Norvane read kqnet.ini. Keep your value? Yes "
+     "keeps yours, No keeps the other program's, Cancel returns to the dialog without saving."},
     {IDS_APP_TITLE, "Norvane"},
     {IDS_MODIFY_LPR_QUEUE, "Modify LPR Queue"},
     {IDS_MODIFY_STREAM_QUEUE, "Modify Stream Queue"},

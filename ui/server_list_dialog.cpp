@@ -19,6 +19,21 @@ namespace {
 constexpr int32_t kAddMode = 0;
 constexpr int32_t kModifyMode = 1;
 
+uint32_t QuestionOf(ConflictKind kind)
+{
+    switch (kind) {
+    case ConflictKind::ChangedOnBothSides:
+        return IDS_SERVER_CHANGED_ELSEWHERE;
+    case ConflictKind::AddedOnBothSides:
+        return IDS_SERVER_ADDED_ELSEWHERE;
+    case ConflictKind::RemovedHereChangedThere:
+        return IDS_SERVER_CHANGED_ELSEWHERE_REMOVED_HERE;
+    case ConflictKind::ChangedHereRemovedThere:
+        break;
+    }
+    return IDS_SERVER_REMOVED_ELSEWHERE;
+}
+
 }   // namespace
 
 ServerListDialog::ServerListDialog(CDialog* parent)
@@ -32,6 +47,7 @@ ServerListDialog::ServerListDialog(CDialog* parent)
 ServerListDialog::~ServerListDialog()
 {
     (void)FreeServerList(m_servers);
+    (void)FreeServerList(m_base);
     if (m_socketsStarted)
         (void)WSACleanup();
 }
@@ -75,6 +91,8 @@ BOOL ServerListDialog::OnInitDialog()
 
     // Whatever could be read stays; an unreadable file shows as an empty list.
     (void)LoadServerList(m_servers);
+    // Without the copy the save still merges, taking every server as added by both sides.
+    (void)CopyServerEntries(m_servers, m_base, true);
     RefreshServerList();
     return TRUE;
 }
@@ -172,13 +190,35 @@ void ServerListDialog::OnServerSelectionChange()
 
 void ServerListDialog::OnOK()
 {
-    SetLastError(0);
-    if (SaveServerList(m_servers) != ProfileOk) {
-        // The window stays open with every change, so the user can fix the cause and try again.
-        ReportSaveFailure();
-        return;
+    // Other programs may have written the list since it was loaded: the save keeps their changes,
+    // and asks about servers that both changed. The lock is not held while the user reads.
+    MergeDecisions decisions;
+    for (;;) {
+        std::vector<MergeConflict> conflicts;
+        SetLastError(0);
+        if (SaveMergedServerList(m_base, m_servers, decisions, conflicts) != ProfileOk) {
+            // The window stays open with every change, so the user can fix the cause and try again.
+            ReportSaveFailure();
+            return;
+        }
+        if (conflicts.empty())
+            break;
+        if (!AskAbout(conflicts, decisions))
+            return;
     }
     HelpDialog::OnOK();
+}
+
+bool ServerListDialog::AskAbout(const std::vector<MergeConflict>& conflicts, MergeDecisions& decisions)
+{
+    for (const MergeConflict& conflict : conflicts) {
+        const std::string question = AfxFormatString2(QuestionOf(conflict.kind), conflict.name, "");
+        const int answer = AfxMessageBox(question, MB_YESNOCANCEL);
+        if (answer == IDCANCEL)
+            return false;
+        decisions.choices[conflict.key] = answer == IDYES ? MergeChoice::KeepMine : MergeChoice::KeepTheirs;
+    }
+    return true;
 }
 
 LRESULT ServerListDialog::OnSysCommand(WPARAM command, LPARAM /*position*/)

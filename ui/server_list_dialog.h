@@ -3,7 +3,9 @@
 // loads it when it opens, lets the user add, modify and delete servers, and writes the list only
 // when the user presses OK.
 #include <cstdint>
+#include <vector>
 
+#include "config/server_merge.h"
 #include "config/server_records.h"
 #include "ui/base/help_dialog.h"
 
@@ -41,10 +43,14 @@ private:
     // The entry of the selected row, or null when no row is selected.
     ServerEntry* SelectedEntry() const;
     void EnableSelectionButtons(bool enable);
+    // Puts each conflict to the user; false when one was answered Cancel.
+    [[nodiscard]] bool AskAbout(const std::vector<MergeConflict>& conflicts, MergeDecisions& decisions);
     void ReportSaveFailure();
 
     ListBoxControl m_serverListBox;
     ServerList m_servers = nullptr;
+    // The list as loaded: what another program's changes are told apart from at OK.
+    ServerList m_base = nullptr;
     bool m_socketsStarted = false;
     uint32_t m_appIcon = 0;
 };

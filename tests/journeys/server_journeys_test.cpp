@@ -2,6 +2,7 @@
 // profile file compared byte for byte.
 #include <QApplication>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "tests/support/fake_resolver.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/dialog.h"
+#include "ui/base/format_string.h"
 
 namespace {
 
@@ -182,6 +184,52 @@ TEST(ServerJourneys, ModifiedServerIsWrittenFirstAndItsOldKeysStay)
               "delta_StreamEnabled=1\ndelta_LPREnabled=1\n"
               "\n[Servers]\nKnownServers=alpha\nKnownPrintServers=delta\n"
               "\n[StreamQueues]\ndeltaStreamDefaultQueue=1\ndeltaQueue1=9100,1\ndeltaNumQueues=1\n");
+}
+
+// Another program changes the server being edited and adds one while the window is open: OK asks,
+// Cancel returns to the window, and Yes at the next OK keeps this window's version and the addition.
+TEST(ServerJourneys, AServerAnotherProgramChangedMeanwhileIsAskedAbout)
+{
+    TempSystemDir systemDir;
+    WriteFileBytes(systemDir.iniPath(), kTwoServers);
+    FakeResolver resolver;
+    resolver.AddHostName("bravo");
+    JourneyHost host;
+    const std::string question = AfxFormatString2(IDS_SERVER_CHANGED_ELSEWHERE, "bravo", "");
+
+    const int result = PlayJourney(host, {
+        [&] {
+            host.ChooseRow(IDC_MAIN_SERVER_LIST, "bravo");
+            host.Click(IDC_MAIN_MODIFY);
+        },
+        [&] {
+            ASSERT_EQ(host.CurrentTemplate(), IDD_SERVER);
+            host.Click(IDC_SERVER_NFS_DRIVES);
+            host.Click(IDOK);
+        },
+        [&] {
+            ASSERT_EQ(host.CurrentTemplate(), IDD_SERVER_LIST);
+            WriteFileBytes(systemDir.iniPath() + ".new",
+                           "[ServerList]\nServer1=alpha,1,0,0,0\nServer2=bravo,0,1,0,0\nServer3=charlie,1,0,0,0\n"
+                           "NumServers=3\n");
+            std::filesystem::rename(systemDir.iniPath() + ".new", systemDir.iniPath());
+            host.Click(IDOK);
+        },
+        [&] { Answer(question, QMessageBox::Cancel); },
+        [&] {
+            ASSERT_EQ(host.CurrentTemplate(), IDD_SERVER_LIST) << "Cancel returns to the window";
+            host.Click(IDOK);
+        },
+        [&] { Answer(question, QMessageBox::Yes); },
+    }, RunMainWindow);
+
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(ReadFileBytes(systemDir.iniPath()),
+              "[ServerList]\nServer1=bravo,1,0,0,1\nServer2=alpha,1,0,0,0\nServer3=charlie,1,0,0,0\nNumServers=3\n"
+              "\n[LPRQueues]\nbravoQueue1=lp,v,guest,Lab\nbravoQueue2=raw,l,guest,Raw\nbravoNumQueues=2\n"
+              "\n[Printing]\nbravo_StreamEnabled=0\nbravo_LPREnabled=1\nalpha_StreamEnabled=0\nalpha_LPREnabled=0\n"
+              "charlie_StreamEnabled=0\ncharlie_LPREnabled=0\n"
+              "\n[Servers]\nKnownServers=bravo,alpha,charlie\nKnownPrintServers=bravo\n");
 }
 
 // A name the resolver does not know is questioned: No keeps the dialog as typed, Yes takes it.

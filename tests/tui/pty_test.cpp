@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,46 @@ TEST_F(PtyTest, EscCancelsEveryDialogAndNothingIsWritten)
     session.Keys({"Escape"});
     EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
     EXPECT_EQ(ReadFileBytes(m_systemDir.iniPath()), "");
+}
+
+// Two programs on one system directory, each in its own terminal: the first adds a server and
+// changes another, the second changes that one too and saves last. It asks about the server both
+// changed, keeps the user's answer, and keeps the first program's addition.
+TEST_F(PtyTest, TwoProgramsAtOnceLoseNothingAndAskAboutWhatBothChanged)
+{
+    WriteFileBytes(m_systemDir.iniPath(), "[ServerList]\nServer1=localhost,1,1,0,0\nNumServers=1\n");
+    std::filesystem::create_directory(m_systemDir.file("first"));
+    std::filesystem::create_directory(m_systemDir.file("second"));
+    TmuxSession first(m_systemDir.file("first"), Program("tui"), 80, 24);
+    TmuxSession second(m_systemDir.file("second"), Program("tui"), 80, 24);
+    ASSERT_TRUE(first.started() && second.started());
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow(first));
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow(second));
+
+    // Each modifies localhost: the first clears its drive mounts, the second its printer mounts.
+    for (auto [session, box] : {std::pair{&first, "M-d"}, std::pair{&second, "M-p"}}) {
+        ASSERT_NO_FATAL_FAILURE(Open(*session, {"Down", "M-m"}, "Modify Server"));
+        session->Keys({box, "M-n", "Enter"});
+        ASSERT_TRUE(session->WaitUntilGone("Modify Server")) << session->ScreenText();
+    }
+    ASSERT_NO_FATAL_FAILURE(Open(first, {"M-a"}, "Add Server"));
+    first.Text("127.0.0.1");
+    first.Keys({"Enter"});
+    ASSERT_TRUE(first.WaitUntilGone("Add Server")) << first.ScreenText();
+    ASSERT_TRUE(first.WaitFor("127.0.0.1")) << first.ScreenText();
+
+    first.Keys({"M-s", "Tab", "Enter"});   // from the list to OK
+    ASSERT_EQ(first.WaitForExit(), 0) << first.ScreenText();
+    second.Keys({"M-s", "Tab", "Enter"});
+    ASSERT_TRUE(second.WaitFor("localhost was changed by another program")) << second.ScreenText();
+    EXPECT_TRUE(second.WaitFor("[ Yes ]  [ No ]  [ Cancel ]")) << second.ScreenText();
+    second.Keys({"y"});
+    EXPECT_EQ(second.WaitForExit(), 0) << second.ScreenText();
+
+    const std::string file = ReadFileBytes(m_systemDir.iniPath());
+    // A key new to the file goes at the end of its section.
+    EXPECT_NE(file.find("Server1=localhost,1,0,0,0\nNumServers=2\nServer2=127.0.0.1,1,1,0,0\n"), std::string::npos)
+        << file;
 }
 
 // The rectangle of the frame whose caption is `caption`: corners found from the caption's row.

@@ -4,67 +4,90 @@
 
 #include "platform/profile.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
-constexpr const char* kGlobalOptionsSection = "GlobalOptions";
-constexpr const char* kAuthSection = "Auth";
-constexpr const char* kSemanticsSection = "Semantics";
+struct OptionKey {
+    const char* section;
+    const char* key;
+};
+
+OptionKey KeyOf(GlobalOption option)
+{
+    switch (option) {
+    case GlobalOption::UserName:
+        return {"Auth", "UserName"};
+    case GlobalOption::Restore:
+        return {"GlobalOptions", "Restore"};
+    case GlobalOption::Warnings:
+        return {"GlobalOptions", "Warnings"};
+    case GlobalOption::FileProtection:
+        break;
+    }
+    return {"Semantics", "FileProtStyle"};
+}
+
+// No stored value holds a line break, so this default tells an absent key from any value.
+constexpr const char* kAbsent = "\n";
 
 // Longer stored names are cut to 79 characters, which is already far beyond what a caller accepts.
 constexpr uint32_t kUserNameReadSize = 80;
 
-ProfileResult ReadNumber(const char* section, const char* key, int32_t defaultValue, int32_t& value)
+ProfileResult ReadNumber(GlobalOption option, int32_t defaultValue, int32_t& value)
 {
     char path[kProfilePathSize];
     if (!GetProfilePath(path))
         return ProfileFailed;
-    value = static_cast<int32_t>(GetPrivateProfileIntA(section, key, defaultValue, path));
+    const OptionKey name = KeyOf(option);
+    value = static_cast<int32_t>(GetPrivateProfileIntA(name.section, name.key, defaultValue, path));
     return ProfileOk;
 }
 
-ProfileResult WriteValue(const char* section, const char* key, const char* value)
+ProfileResult WriteValue(GlobalOption option, const char* value)
 {
     char path[kProfilePathSize];
-    if (!GetProfilePath(path) || WritePrivateProfileStringA(section, key, value, path) == 0)
+    const OptionKey name = KeyOf(option);
+    if (!GetProfilePath(path) || WritePrivateProfileStringA(name.section, name.key, value, path) == 0)
         return ProfileFailed;
     return ProfileOk;
+}
+
+ProfileResult WriteNumber(GlobalOption option, int32_t value)
+{
+    return WriteValue(option, StoredNumberText(option, value).c_str());
 }
 
 } // namespace
 
 ProfileResult ReadNetworkWarnings(int32_t& warnings)
 {
-    return ReadNumber(kGlobalOptionsSection, "Warnings", 1, warnings);
+    return ReadNumber(GlobalOption::Warnings, 1, warnings);
 }
 
 ProfileResult WriteNetworkWarnings(int32_t warnings)
 {
-    return WriteValue(kGlobalOptionsSection, "Warnings", warnings ? "1" : "0");
+    return WriteNumber(GlobalOption::Warnings, warnings);
 }
 
 ProfileResult ReadRestoreConnections(int32_t& restore)
 {
-    return ReadNumber(kGlobalOptionsSection, "Restore", 1, restore);
+    return ReadNumber(GlobalOption::Restore, 1, restore);
 }
 
 ProfileResult WriteRestoreConnections(int32_t restore)
 {
-    return WriteValue(kGlobalOptionsSection, "Restore", restore ? "1" : "0");
+    return WriteNumber(GlobalOption::Restore, restore);
 }
 
 ProfileResult ReadFileProtection(int32_t& mask)
 {
-    return ReadNumber(kSemanticsSection, "FileProtStyle", kDefaultFileProtection, mask);
+    return ReadNumber(GlobalOption::FileProtection, kDefaultFileProtection, mask);
 }
 
 ProfileResult WriteFileProtection(int32_t mask)
 {
-    char value[16];
-    std::snprintf(value, sizeof value, "%d", static_cast<int>(mask));
-    return WriteValue(kSemanticsSection, "FileProtStyle", value);
+    return WriteNumber(GlobalOption::FileProtection, mask);
 }
 
 ProfileResult ReadDefaultUserName(char* buffer, uint32_t size)
@@ -75,7 +98,8 @@ ProfileResult ReadDefaultUserName(char* buffer, uint32_t size)
     if (!GetProfilePath(path))
         return ProfileFailed;
     char name[kUserNameReadSize];
-    const uint32_t length = GetPrivateProfileStringA(kAuthSection, "UserName", "", name, sizeof name, path);
+    const OptionKey key = KeyOf(GlobalOption::UserName);
+    const uint32_t length = GetPrivateProfileStringA(key.section, key.key, "", name, sizeof name, path);
     if (length == 0)
         return ProfileFailed;
     if (length >= size)
@@ -88,5 +112,35 @@ ProfileResult WriteDefaultUserName(const char* name)
 {
     if (!name)
         return ProfileFailed;
-    return WriteValue(kAuthSection, "UserName", name);
+    return WriteValue(GlobalOption::UserName, name);
+}
+
+std::optional<std::string> ReadStoredOption(GlobalOption option)
+{
+    char path[kProfilePathSize];
+    if (!GetProfilePath(path))
+        return std::nullopt;
+    const OptionKey name = KeyOf(option);
+    char value[kTextFieldSize];
+    (void)GetPrivateProfileStringA(name.section, name.key, kAbsent, value, sizeof value, path);
+    if (std::strcmp(value, kAbsent) == 0)
+        return std::nullopt;
+    return std::string(value);
+}
+
+std::string StoredNumberText(GlobalOption option, int32_t value)
+{
+    if (option == GlobalOption::FileProtection)
+        return std::to_string(value);
+    return value ? "1" : "0";
+}
+
+OptionWrite DecideOptionWrite(const std::optional<std::string>& atOpen, const std::optional<std::string>& now,
+                              bool changed, std::string_view mine)
+{
+    if (!changed)
+        return now ? OptionWrite::Keep : OptionWrite::Write;
+    if (now && now != atOpen && *now != mine)
+        return OptionWrite::Ask;
+    return OptionWrite::Write;
 }

@@ -1,6 +1,7 @@
 #include "ui/global_options_dialog.h"
 
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,30 @@ constexpr uint8_t kWarningsRequestCode = 22;
 // Shown when the profile cannot be read at all; the same values an empty profile gives.
 constexpr int32_t kWarningsWhenUnknown = 1;
 constexpr int32_t kRestoreWhenUnknown = 1;
+
+uint32_t SettingOf(GlobalOption option)
+{
+    switch (option) {
+    case GlobalOption::UserName:
+        return IDS_OPTIONS_USER_NAME_SETTING;
+    case GlobalOption::Restore:
+        return IDS_OPTIONS_RESTORE_SETTING;
+    case GlobalOption::Warnings:
+        return IDS_OPTIONS_WARNINGS_SETTING;
+    case GlobalOption::FileProtection:
+        break;
+    }
+    return IDS_OPTIONS_MASK_SETTING;
+}
+
+constexpr size_t IndexOf(GlobalOption option)
+{
+    return static_cast<size_t>(option);
+}
+
+constexpr GlobalOption kOptionsInOrder[] = {GlobalOption::UserName, GlobalOption::Restore, GlobalOption::Warnings,
+                                            GlobalOption::FileProtection};
+static_assert(std::size(kOptionsInOrder) == kGlobalOptionCount);
 
 // The settings one OK could not save, and why the first of them was refused.
 class SaveFailures {
@@ -88,7 +113,6 @@ GlobalOptionsDialog::GlobalOptionsDialog(CDialog* parent)
 const MessageMap& GlobalOptionsDialog::ThisMessageMap()
 {
     static constexpr CommandEntry commands[] = {
-        MapCommand<&GlobalOptionsDialog::OnUserNameChange>(IDC_OPTIONS_USER_NAME, EN_CHANGE),
         MapCommand<&GlobalOptionsDialog::OnParentMaskClicked>(IDC_OPTIONS_PARENT_MASK),
         MapCommand<&GlobalOptionsDialog::OnSpecifiedMaskClicked>(IDC_OPTIONS_SPECIFIED_MASK),
     };
@@ -120,8 +144,9 @@ BOOL GlobalOptionsDialog::OnInitDialog()
     m_restoreCheck.SetCheck(restore);
     LoadProtectionMask();
 
-    // Putting the stored name into the box was not the user's doing.
-    m_userNameChanged = false;
+    m_shown = ControlTexts();
+    for (const GlobalOption option : kOptionsInOrder)
+        m_stored[IndexOf(option)] = ReadStoredOption(option);
     return TRUE;
 }
 
@@ -150,11 +175,6 @@ void GlobalOptionsDialog::EnableSpecifiedMask(bool enable)
     }
 }
 
-void GlobalOptionsDialog::OnUserNameChange()
-{
-    m_userNameChanged = true;
-}
-
 void GlobalOptionsDialog::OnParentMaskClicked()
 {
     EnableSpecifiedMask(false);
@@ -165,23 +185,63 @@ void GlobalOptionsDialog::OnSpecifiedMaskClicked()
     EnableSpecifiedMask(true);
 }
 
+GlobalOptionsDialog::OptionTexts GlobalOptionsDialog::ControlTexts()
+{
+    return {m_userNameEdit.GetWindowText(), StoredNumberText(GlobalOption::Restore, m_restoreCheck.GetCheck()),
+            StoredNumberText(GlobalOption::Warnings, m_warningsCheck.GetCheck()),
+            StoredNumberText(GlobalOption::FileProtection, ProtectionMask())};
+}
+
+std::optional<std::array<bool, kGlobalOptionCount>> GlobalOptionsDialog::ChooseWrites(const OptionTexts& texts)
+{
+    std::array<bool, kGlobalOptionCount> writes{};
+    for (const GlobalOption option : kOptionsInOrder) {
+        const size_t i = IndexOf(option);
+        switch (DecideOptionWrite(m_stored[i], ReadStoredOption(option), texts[i] != m_shown[i], texts[i])) {
+        case OptionWrite::Keep:
+            break;
+        case OptionWrite::Write:
+            writes[i] = true;
+            break;
+        case OptionWrite::Ask: {
+            const int answer =
+                AfxMessageBox(AfxFormatString2(IDS_OPTION_CHANGED_ELSEWHERE, LoadString(SettingOf(option)), ""),
+                              MB_YESNOCANCEL);
+            if (answer == IDCANCEL)
+                return std::nullopt;
+            writes[i] = answer == IDYES;
+            break;
+        }
+        }
+    }
+    return writes;
+}
+
 void GlobalOptionsDialog::OnOK()
 {
-    if (m_userNameChanged && !UserNameAcceptable())
+    const OptionTexts texts = ControlTexts();
+    const size_t name = IndexOf(GlobalOption::UserName);
+    if (texts[name] != m_shown[name] && !UserNameAcceptable())
         return;
+    // Every question comes before any write, so that Cancel leaves the file as it was.
+    const auto writes = ChooseWrites(texts);
+    if (!writes)
+        return;
+    const auto writing = [&writes](GlobalOption option) { return (*writes)[IndexOf(option)]; };
 
     // Each option is its own write, in this order: the component must hear about warnings after
     // their write and before the mask's.
     SaveFailures failures;
-    if (m_userNameChanged) {
-        const std::string userName = m_userNameEdit.GetWindowText();
-        if (!failures.Record(WriteDefaultUserName(userName.c_str()), IDS_OPTIONS_USER_NAME_SETTING))
-            MessageBeep(MB_SIMPLEBEEP);
-    }
-    failures.Record(WriteRestoreConnections(m_restoreCheck.GetCheck()), IDS_OPTIONS_RESTORE_SETTING);
-    failures.Record(WriteNetworkWarnings(m_warningsCheck.GetCheck()), IDS_OPTIONS_WARNINGS_SETTING);
-    NotifyNetworkComponent();
-    failures.Record(SaveProtectionMask(), IDS_OPTIONS_MASK_SETTING);
+    if (writing(GlobalOption::UserName)
+        && !failures.Record(WriteDefaultUserName(texts[name].c_str()), IDS_OPTIONS_USER_NAME_SETTING))
+        MessageBeep(MB_SIMPLEBEEP);
+    if (writing(GlobalOption::Restore))
+        failures.Record(WriteRestoreConnections(m_restoreCheck.GetCheck()), IDS_OPTIONS_RESTORE_SETTING);
+    if (writing(GlobalOption::Warnings))
+        failures.Record(WriteNetworkWarnings(m_warningsCheck.GetCheck()), IDS_OPTIONS_WARNINGS_SETTING);
+    NotifyNetworkComponent(writing(GlobalOption::Warnings));
+    if (writing(GlobalOption::FileProtection))
+        failures.Record(WriteFileProtection(ProtectionMask()), IDS_OPTIONS_MASK_SETTING);
 
     if (failures.Any()) {
         // Stay open: the user can free the file and press OK again, or give up with Cancel.
@@ -201,20 +261,23 @@ bool GlobalOptionsDialog::UserNameAcceptable()
     return false;
 }
 
-void GlobalOptionsDialog::NotifyNetworkComponent()
+void GlobalOptionsDialog::NotifyNetworkComponent(bool boxWritten)
 {
+    int32_t warnings = m_warningsCheck.GetCheck() == BST_UNCHECKED ? 0 : 1;
+    if (!boxWritten)
+        (void)ReadNetworkWarnings(warnings);
     ComponentRequest request{};
     request.code = kWarningsRequestCode;
-    request.value = m_warningsCheck.GetCheck() == BST_UNCHECKED ? 1 : 0;
+    request.value = warnings == 0 ? 1 : 0;
     SendComponentRequest(request);
 }
 
-ProfileResult GlobalOptionsDialog::SaveProtectionMask()
+int32_t GlobalOptionsDialog::ProtectionMask()
 {
     int32_t mask = IsDlgButtonChecked(IDC_OPTIONS_PARENT_MASK) ? kFileProtUseParent : 0;
     for (const MaskBox& box : kMaskBoxes) {
         if (IsDlgButtonChecked(box.id))
             mask |= box.bit;
     }
-    return WriteFileProtection(mask);
+    return mask;
 }

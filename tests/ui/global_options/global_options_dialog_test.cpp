@@ -27,21 +27,29 @@ TEST_F(GlobalOptionsTest, ShowsTheStoredMask)
     }
 }
 
-TEST_F(GlobalOptionsTest, OkWritesBackOnlyTheParentBitAndThePermissionBits)
+// Whatever the file holds stays until the user changes the mask; a changed mask is written with only
+// the parent bit and the nine permission bits.
+TEST_F(GlobalOptionsTest, OkWritesTheMaskOnlyWhenChangedOrAbsentAndThenOnlyItsBits)
 {
     struct Case {
         const char* stored;
-        const char* written;
+        const char* untouched;   // after OK without a change
+        const char* switched;    // after OK with the other radio button selected
     };
     const Case cases[] = {
-        {nullptr, "33256"},  {"33256", "33256"}, {"420", "420"},
-        {"-1", "33279"},     {"1048837", "261"},  // 0x100105: bit 20 dropped
-        {"49153", "32769"},  {"33281", "32769"},  // 0xC001, 0x8201: bits 14 and 9 dropped
+        {nullptr, "33256", "488"},     {"33256", "33256", "488"},     {"420", "420", "33188"},
+        {"-1", "-1", "511"},           {"1048837", "1048837", "33029"},   // 0x100105: bit 20 dropped
+        {"49153", "49153", "1"},       {"33281", "33281", "1"},           // 0xC001, 0x8201: bits 14 and 9
     };
     for (const Case& c : cases) {
-        Store(c.stored ? std::string("[Semantics]\nFileProtStyle=") + c.stored + "\n" : "");
+        const std::string ini = c.stored ? std::string("[Semantics]\nFileProtStyle=") + c.stored + "\n" : "";
+        Store(ini);
         EXPECT_EQ(Run({Click(IDOK)}), IDOK);
-        EXPECT_EQ(Stored("Semantics", "FileProtStyle"), c.written) << (c.stored ? c.stored : "absent");
+        EXPECT_EQ(Stored("Semantics", "FileProtStyle"), c.untouched) << (c.stored ? c.stored : "absent");
+        Store(ini);
+        const bool parent = !c.stored || (std::stol(c.stored) & 0x8000) != 0;
+        EXPECT_EQ(Run({Click(parent ? IDC_OPTIONS_SPECIFIED_MASK : IDC_OPTIONS_PARENT_MASK), Click(IDOK)}), IDOK);
+        EXPECT_EQ(Stored("Semantics", "FileProtStyle"), c.switched) << (c.stored ? c.stored : "absent");
     }
 }
 
@@ -81,7 +89,8 @@ TEST_F(GlobalOptionsTest, OkWritesTheWarningsAndTellsTheComponentWhetherTheyAreO
         {"", true, true, "0", 1},
         {"[GlobalOptions]\nWarnings=0\n", false, false, "0", 1},
         {"[GlobalOptions]\nWarnings=0\n", true, false, "1", 0},
-        {"[GlobalOptions]\nWarnings=5\n", false, true, "1", 0},
+        {"[GlobalOptions]\nWarnings=5\n", false, true, "5", 0},   // untouched: kept as stored
+        {"[GlobalOptions]\nWarnings=5\n", true, true, "0", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.ini) + (c.click ? " clicked" : ""));
@@ -104,7 +113,8 @@ TEST_F(GlobalOptionsTest, OkWritesTheWarningsAndTellsTheComponentWhetherTheyAreO
 
 TEST_F(GlobalOptionsTest, HiddenRestoreOptionIsCarriedThroughUnchanged)
 {
-    const std::pair<const char*, const char*> cases[] = {{"", "1"}, {"Restore=0\n", "0"}, {"Restore=1\n", "1"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "1"}, {"Restore=0\n", "0"}, {"Restore=1\n", "1"}, {"Restore=7\n", "7"}};
     for (const auto& [stored, written] : cases) {
         Store(std::string("[GlobalOptions]\n") + stored);
         bool hidden = false;

@@ -6,8 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "config/global_options.h"
 #include "platform/file_fault.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "ui/base/format_string.h"
 #include "ui/global_options_dialog.h"
 
 namespace {
@@ -64,13 +67,14 @@ TEST_F(SavingTest, RefusedWritesAreNamedAndTheDialogStaysOpenForAnotherTry)
 
 TEST_F(SavingTest, OnlyTheSettingsThatFailedAreNamed)
 {
-    RefuseReplacements({2});  // restore, warnings, mask: the warnings
+    RefuseReplacements({3});  // into an empty file: user name, restore, warnings, mask: the warnings
     m_host.AnswerNext(IDOK);
     EXPECT_EQ(Run({Click(IDOK), Click(IDCANCEL)}), IDCANCEL);
     EXPECT_TRUE(m_host.beeps().empty());
     ASSERT_EQ(m_host.messageBoxes().size(), 1u);
     EXPECT_EQ(m_host.messageBoxes()[0].text.substr(0, 60),
               "These settings could not be saved: Network Warnings.\r\nPermis");
+    EXPECT_EQ(Stored("Auth", "UserName"), "") << "the untouched, empty box is written where the key is absent";
     EXPECT_EQ(Stored("GlobalOptions", "Restore"), "1");
     EXPECT_EQ(Stored("Semantics", "FileProtStyle"), "33256");
 }
@@ -96,6 +100,56 @@ TEST_F(SavingTest, WithoutASystemDirectoryTheDefaultsShowAndOkSaysWhyNothingIsSa
         << m_host.messageBoxes()[0].text;
 }
 
+// Another program writes while the dialog is open: an option the user left alone keeps its new value;
+// one the user changed too is put to the user once (Yes: the user's, No: the other's, Cancel: back to
+// the dialog with nothing written). The component hears the warnings the file keeps.
+TEST_F(SavingTest, AnotherProgramsChangesStayUnlessTheUserChangedTheSameOption)
+{
+    const std::string question =
+        AfxFormatString2(IDS_OPTION_CHANGED_ELSEWHERE, FindString(IDS_OPTIONS_USER_NAME_SETTING), "");
+    for (const int answer : {IDYES, IDNO, IDCANCEL}) {
+        SCOPED_TRACE(answer);
+        Store("[GlobalOptions]\nWarnings=1\nRestore=0\n[Auth]\nUserName=ann\n[Semantics]\nFileProtStyle=420\n");
+        const size_t asked = m_host.messageBoxes().size();
+        const size_t told = m_component.requests().size();
+        m_host.AnswerNext(answer);
+        std::string whileOpen;
+        std::vector<ScriptAction> script{
+            Type(IDC_OPTIONS_USER_NAME, "bob"),
+            Inspect([](CDialog&) {
+                EXPECT_EQ(WriteNetworkWarnings(0), ProfileOk);
+                EXPECT_EQ(WriteDefaultUserName("carl"), ProfileOk);
+            }),
+            Click(IDOK),
+        };
+        if (answer == IDCANCEL)
+            script.insert(script.end(), {Inspect([&](CDialog&) { whileOpen = Stored("Auth", "UserName"); }), Escape()});
+        EXPECT_EQ(Run(script), answer == IDCANCEL ? IDCANCEL : IDOK);
+
+        ASSERT_EQ(m_host.messageBoxes().size(), asked + 1);
+        EXPECT_EQ(m_host.messageBoxes().back().text, question);
+        EXPECT_EQ(m_host.messageBoxes().back().type, MB_YESNOCANCEL);
+        EXPECT_EQ(Stored("Auth", "UserName"), answer == IDYES ? "bob" : "carl");
+        EXPECT_EQ(Stored("GlobalOptions", "Warnings"), "0");
+        EXPECT_EQ(Stored("GlobalOptions", "Restore"), "0");
+        EXPECT_EQ(Stored("Semantics", "FileProtStyle"), "420");
+        if (answer == IDCANCEL) {
+            EXPECT_EQ(whileOpen, "carl");
+            EXPECT_EQ(m_component.requests().size(), told);
+        } else {
+            ASSERT_EQ(m_component.requests().size(), told + 1);
+            EXPECT_EQ(m_component.requests().back().value, 1) << "warnings are off in the file";
+        }
+    }
+
+    // Changed on both sides to the same value: nothing to ask.
+    Store("[Auth]\nUserName=ann\n");
+    EXPECT_EQ(Run({Type(IDC_OPTIONS_USER_NAME, "bob"), Inspect([](CDialog&) { (void)WriteDefaultUserName("bob"); }),
+                   Click(IDOK)}),
+              IDOK);
+    EXPECT_EQ(Stored("Auth", "UserName"), "bob");
+}
+
 // With the real library, logging into kqnet.ini itself: the eight bytes land where the file stood
 // at the moment of the call, after the warnings were written and before the mask was.
 TEST(GlobalOptionsComponent, LibraryIsToldBetweenTheWarningsWriteAndTheMaskWrite)
@@ -113,7 +167,7 @@ TEST(GlobalOptionsComponent, LibraryIsToldBetweenTheWarningsWriteAndTheMaskWrite
 
     // Code 22 in the first byte, value 1 (warnings off) in the last four; the padding is not ours.
     const std::string file = ReadFileBytes(dir.iniPath());
-    const std::string before = "[GlobalOptions]\nWarnings=0\nRestore=1\n";
+    const std::string before = "[GlobalOptions]\nWarnings=0\nRestore=1\n\n[Auth]\nUserName=\n";
     ASSERT_GE(file.size(), before.size() + 8);
     EXPECT_EQ(file.substr(0, before.size()), before);
     EXPECT_EQ(file[before.size()], '\x16');

@@ -1,0 +1,23 @@
+# norvane_install_gzipped(<file> <destination> [<installed name>])
+# Installs <file> compressed, as Debian ships manual pages and changelogs: the most compression and
+# no file name or time stamp in the header, so every build gives the same bytes. The installed
+# name is <file>'s name with .gz unless given. Sets NORVANE_GZIPPED_FILE to the compressed file
+# in the build tree.
+function(norvane_install_gzipped file destination)
+  get_filename_component(name ${file} NAME)
+  set(installed ${name}.gz)
+  if(ARGC GREATER 2)
+    set(installed ${ARGV2})
+  endif()
+  string(REGEX REPLACE "\\.gz$" "" uncompressed ${installed})
+  set(copy ${CMAKE_CURRENT_BINARY_DIR}/gzipped/${uncompressed})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${copy}
+    COMMAND gzip -9nf ${copy}
+    DEPENDS ${file}
+    VERBATIM)
+  string(MAKE_C_IDENTIFIER ${installed} target)
+  add_custom_target(norvane_gzip_${target} ALL DEPENDS ${copy}.gz)
+  install(FILES ${copy}.gz DESTINATION ${destination})
+  set(NORVANE_GZIPPED_FILE ${copy}.gz PARENT_SCOPE)
+endfunction()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a built tree into a staging folder as a package would (prefix /usr) and checks what
-# lands there: exactly the program, its desktop entry, its icons and its help topics; no path of
-# the build tree inside the program; and the installed program starting from the staged copy.
+# lands there: exactly the program, its desktop entry and AppStream data, its icons, its help
+# topics, its manual pages, its licence and changelog, and lintian's overrides; no path of the
+# build tree inside the program; and the installed program starting from the staged copy.
 #
 #   check_install.sh <build folder> <staging folder>
 set -euo pipefail
@@ -16,12 +17,18 @@ fail() { echo "check_install: $*" >&2; exit 1; }
 
 expected="usr/bin/norvane
 usr/share/applications/norvane.desktop
+usr/share/doc/norvane/changelog.Debian.gz
+usr/share/doc/norvane/copyright
 usr/share/icons/hicolor/16x16/apps/norvane.png
 usr/share/icons/hicolor/256x256/apps/norvane.png
 usr/share/icons/hicolor/32x32/apps/norvane.png
 usr/share/icons/hicolor/48x48/apps/norvane.png
 usr/share/icons/hicolor/64x64/apps/norvane.png
 usr/share/icons/hicolor/scalable/apps/norvane.svg
+usr/share/lintian/overrides/norvane
+usr/share/man/man1/norvane.1.gz
+usr/share/man/man5/kqnet.ini.5.gz
+usr/share/metainfo/org.norvane.Norvane.metainfo.xml
 usr/share/norvane/help/norvane-help.txt"
 installed=$(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$installed" = "$expected" ] || fail "installed files differ:
@@ -29,10 +36,16 @@ $(diff <(echo "$expected") <(echo "$installed") || true)"
 
 entry=$stage/usr/share/applications/norvane.desktop
 for line in '[Desktop Entry]' 'Type=Application' 'Name=Norvane' 'Exec=norvane' 'Icon=norvane' \
-            'Categories=System;Settings;'; do
+            'Categories=Settings;'; do
     grep -qxF "$line" "$entry" || fail "the desktop entry lacks '$line'"
 done
 grep -q '^Comment=.' "$entry" || fail "the desktop entry has no comment"
+
+# The manual pages are compressed as Debian wants them, their version filled in.
+for page in "$stage"/usr/share/man/man*/*; do
+    header=$(gzip -dc "$page" | head -1) || fail "$page is not gzip data"
+    grep -q '^\.TH .* "Norvane [0-9][^"]*"' <<<"$header" || fail "$page has no version in its title line: $header"
+done
 
 # The program finds its data beside itself, so the build folder must not be compiled in. (A
 # sanitizer build records the paths of the files it instruments, so it is not checked.)

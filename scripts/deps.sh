@@ -3,6 +3,10 @@
 
 norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libncurses-dev"
 norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev tmux"
+# The validators of the desktop entry, the AppStream data and the manual pages, which the tests run.
+norvane_packages_metadata="desktop-file-utils appstream man-db"
+# Building and judging the Debian package: dpkg-shlibdeps and dpkg-buildflags (dpkg-dev), lintian.
+norvane_packages_package="dpkg-dev file lintian"
 
 norvane_install() {
     local missing=() pkg

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 # shellcheck disable=SC2086
-norvane_install $norvane_packages_build $norvane_packages_test
+norvane_install $norvane_packages_build $norvane_packages_test $norvane_packages_metadata
 
 build=build
 flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)

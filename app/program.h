@@ -1,10 +1,6 @@
 #pragma once
 // The program on the Qt host, in the pieces that main() puts together.
 
-// True when there is a window system to show the window on: DISPLAY or WAYLAND_DISPLAY is set, or
-// QT_QPA_PLATFORM names a platform of its own choosing (offscreen, for instance).
-[[nodiscard]] bool HasDisplay();
-
 // What runs inside the Qt host: installs the host's about box and system menu popup, then runs the
 // application object's start-up. Returns the exit status (-1 when there is no application object).
 [[nodiscard]] int RunApplication();

@@ -1,7 +1,7 @@
 # Sourced by the build scripts: installs the Debian packages Norvane needs, skipping what is present.
 # Needs root, or sudo for apt-get.
 
-norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libncurses-dev"
+norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libncurses-dev"
 norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev tmux"
 # The validators of the desktop entry, the AppStream data and the manual pages, which the tests run.
 norvane_packages_metadata="desktop-file-utils appstream man-db"

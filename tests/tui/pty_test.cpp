@@ -102,6 +102,32 @@ TEST_F(PtyTest, F1OnTheServerNameFieldShowsItsTopic)
     EXPECT_EQ(session.WaitForExit(), 0);
 }
 
+TEST_F(PtyTest, ADisplayOutOfReachFallsBackToTheTerminalSayingWhy)
+{
+    // Found by looking before Qt starts (a dead X display), and by Qt failing to start (a platform
+    // it does not have), where the program starts again in the terminal.
+    const struct {
+        const char* variable;
+        const char* why;
+    } cases[] = {
+        {"DISPLAY=:99", "norvane: the X display :99 cannot be opened; using the terminal\n"},
+        {"QT_QPA_PLATFORM=bogus", "norvane: Qt cannot start (Could not find the Qt platform plugin \"bogus\" in \"\"); "
+                                  "using the terminal\n"},
+    };
+    for (const auto& displayCase : cases) {
+        SCOPED_TRACE(displayCase.variable);
+        std::vector<std::string> command = Program("");
+        command.insert(command.end() - 1, displayCase.variable);
+        TmuxSession session(m_systemDir.path(), command, 80, 24);
+        ASSERT_TRUE(session.started());
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+        session.Keys({"Escape"});
+        EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
+        // Said before the terminal interface took the screen, and there again once it gave it back.
+        EXPECT_NE(session.WholeText().find(displayCase.why), std::string::npos) << session.WholeText();
+    }
+}
+
 TEST_F(PtyTest, EscCancelsEveryDialogAndNothingIsWritten)
 {
     TmuxSession session(m_systemDir.path(), Program("tui"), 80, 24);

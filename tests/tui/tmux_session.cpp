@@ -77,6 +77,11 @@ std::string TmuxSession::ScreenText()
     return Joined(Screen());
 }
 
+std::string TmuxSession::WholeText()
+{
+    return Joined(Tmux({"capture-pane", "-p", "-J", "-S", "-", "-t", kSession}));
+}
+
 bool TmuxSession::WaitUntil(const std::function<bool(const std::vector<std::string>&)>& condition,
                             std::chrono::milliseconds timeout)
 {

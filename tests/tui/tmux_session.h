@@ -29,6 +29,8 @@ public:
     // The screen, one string a row (UTF-8), without trailing blanks.
     std::vector<std::string> Screen();
     std::string ScreenText();
+    // What scrolled off the top and the screen, a line wrapped at the edge joined again.
+    std::string WholeText();
     // Waits until the screen meets `condition`; false on timeout.
     bool WaitUntil(const std::function<bool(const std::vector<std::string>&)>& condition,
                    std::chrono::milliseconds timeout = std::chrono::seconds(10));

@@ -2,17 +2,21 @@
 
 #include <QApplication>
 
+#include <optional>
+
 #include "res/resource_ids.h"
 #include "ui/base/message_box.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/qt_text.h"
 
-int RunWithQtHost(int argc, char** argv, const std::function<int()>& body)
+int RunWithQtHost(int argc, char** argv, const std::function<int()>& body, StartUpGuard::CannotStart cannotStart)
 {
     // QApplication keeps a reference to the count for its whole life, which this frame outlives.
     int count = argc;
+    std::optional<StartUpGuard> guard(std::in_place, cannotStart);
     QApplication application(count, argv);
+    guard.reset();
     QApplication::setApplicationName(QStringLiteral("norvane"));
     QApplication::setApplicationDisplayName(ToQString(LoadString(IDS_APP_TITLE)));
     QApplication::setWindowIcon(IconResource(IDI_NORVANE));

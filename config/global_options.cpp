@@ -2,8 +2,10 @@
 
 #include "config/server_file.h"
 
+#include "platform/last_error.h"
 #include "platform/profile.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -44,18 +46,21 @@ ProfileResult ReadNumber(GlobalOption option, int32_t defaultValue, int32_t& val
     return ProfileOk;
 }
 
-ProfileResult WriteValue(GlobalOption option, const char* value)
+ProfileResult WriteValue(GlobalOption option, const char* value, SaveFailure* why)
 {
+    SetLastError(0);
     char path[kProfilePathSize];
     const OptionKey name = KeyOf(option);
-    if (!GetProfilePath(path) || WritePrivateProfileStringA(name.section, name.key, value, path) == 0)
-        return ProfileFailed;
-    return ProfileOk;
+    if (!GetProfilePath(path))
+        return SaveRefused(why, nullptr, SaveProblem::NoSystemDirectory);
+    if (WritePrivateProfileStringA(name.section, name.key, value, path) == 0)
+        return SaveRefused(why, path, SaveProblem::File);
+    return SaveSucceeded(why);
 }
 
-ProfileResult WriteNumber(GlobalOption option, int32_t value)
+ProfileResult WriteNumber(GlobalOption option, int32_t value, SaveFailure* why)
 {
-    return WriteValue(option, StoredNumberText(option, value).c_str());
+    return WriteValue(option, StoredNumberText(option, value).c_str(), why);
 }
 
 } // namespace
@@ -65,9 +70,9 @@ ProfileResult ReadNetworkWarnings(int32_t& warnings)
     return ReadNumber(GlobalOption::Warnings, 1, warnings);
 }
 
-ProfileResult WriteNetworkWarnings(int32_t warnings)
+ProfileResult WriteNetworkWarnings(int32_t warnings, SaveFailure* why)
 {
-    return WriteNumber(GlobalOption::Warnings, warnings);
+    return WriteNumber(GlobalOption::Warnings, warnings, why);
 }
 
 ProfileResult ReadRestoreConnections(int32_t& restore)
@@ -75,9 +80,9 @@ ProfileResult ReadRestoreConnections(int32_t& restore)
     return ReadNumber(GlobalOption::Restore, 1, restore);
 }
 
-ProfileResult WriteRestoreConnections(int32_t restore)
+ProfileResult WriteRestoreConnections(int32_t restore, SaveFailure* why)
 {
-    return WriteNumber(GlobalOption::Restore, restore);
+    return WriteNumber(GlobalOption::Restore, restore, why);
 }
 
 ProfileResult ReadFileProtection(int32_t& mask)
@@ -85,9 +90,9 @@ ProfileResult ReadFileProtection(int32_t& mask)
     return ReadNumber(GlobalOption::FileProtection, kDefaultFileProtection, mask);
 }
 
-ProfileResult WriteFileProtection(int32_t mask)
+ProfileResult WriteFileProtection(int32_t mask, SaveFailure* why)
 {
-    return WriteNumber(GlobalOption::FileProtection, mask);
+    return WriteNumber(GlobalOption::FileProtection, mask, why);
 }
 
 ProfileResult ReadDefaultUserName(char* buffer, uint32_t size)
@@ -108,11 +113,13 @@ ProfileResult ReadDefaultUserName(char* buffer, uint32_t size)
     return ProfileOk;
 }
 
-ProfileResult WriteDefaultUserName(const char* name)
+ProfileResult WriteDefaultUserName(const char* name, SaveFailure* why)
 {
-    if (!name)
-        return ProfileFailed;
-    return WriteValue(GlobalOption::UserName, name);
+    if (!name) {
+        SetLastError(EINVAL);
+        return SaveRefused(why, nullptr, SaveProblem::File);
+    }
+    return WriteValue(GlobalOption::UserName, name, why);
 }
 
 std::optional<std::string> ReadStoredOption(GlobalOption option)

@@ -2,6 +2,7 @@
 // The options that apply to every NFS connection. Nothing is held in memory: each call forms the
 // profile path and reads or writes its one key. A failed read leaves the caller's variable as it was.
 #include "config/profile_result.h"
+#include "config/save_failure.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,13 +20,14 @@ inline constexpr uint32_t kUserNameMaxSize = 32;
 
 // Read: ProfileOk with the stored number (defaults: warnings 1, restore 1, protection 33256), or
 // ProfileFailed when there is no profile path. Write: stores "1" for any nonzero flag, else "0";
-// the mask in decimal. ProfileFailed when there is no profile path or the write is refused.
+// the mask in decimal. ProfileFailed when there is no profile path or the write is refused; every
+// write also tells `why` (when given) the reason of a failure, or None.
 [[nodiscard]] ProfileResult ReadNetworkWarnings(int32_t& warnings);
-[[nodiscard]] ProfileResult WriteNetworkWarnings(int32_t warnings);
+[[nodiscard]] ProfileResult WriteNetworkWarnings(int32_t warnings, SaveFailure* why = nullptr);
 [[nodiscard]] ProfileResult ReadRestoreConnections(int32_t& restore);
-[[nodiscard]] ProfileResult WriteRestoreConnections(int32_t restore);
+[[nodiscard]] ProfileResult WriteRestoreConnections(int32_t restore, SaveFailure* why = nullptr);
 [[nodiscard]] ProfileResult ReadFileProtection(int32_t& mask);
-[[nodiscard]] ProfileResult WriteFileProtection(int32_t mask);
+[[nodiscard]] ProfileResult WriteFileProtection(int32_t mask, SaveFailure* why = nullptr);
 
 // Copies the stored name with its terminator into `buffer` of `size` bytes.
 // ProfileBadArgument: size above 32 or a null buffer (nothing read). ProfileFailed: no profile path,
@@ -34,7 +36,7 @@ inline constexpr uint32_t kUserNameMaxSize = 32;
 
 // Writes `name` as it is, also an empty one. ProfileFailed when there is no profile path, the name is
 // null or the write is refused.
-[[nodiscard]] ProfileResult WriteDefaultUserName(const char* name);
+[[nodiscard]] ProfileResult WriteDefaultUserName(const char* name, SaveFailure* why = nullptr);
 
 // Another program may change an option while a writer has it open. A writer that read the options
 // keeps what the file held then, and at its save writes only what it must (DecideOptionWrite).

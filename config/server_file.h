@@ -14,6 +14,7 @@
 // Every key and value line is at most 259 characters. A save that would need a longer one is refused
 // as a whole rather than writing a cut key that could land on another server's data; the loader treats
 // such a key as absent.
+#include "config/save_failure.h"
 #include "config/server_records.h"
 
 #include <cstddef>
@@ -44,8 +45,9 @@ inline constexpr std::size_t kProfilePathSize = 260;
 
 // Writes the list from `first` (may be null), its queues, the count and the summary keys in one
 // replacement of the file. ProfileFailed when there is no profile path, a key or line would not fit,
-// a write is refused or the file cannot be replaced; the file is then exactly as it was.
-[[nodiscard]] ProfileResult SaveServerList(const ServerEntry* first);
+// a write is refused or the file cannot be replaced; the file is then exactly as it was, and `why`
+// (when given) tells which of these it was.
+[[nodiscard]] ProfileResult SaveServerList(const ServerEntry* first, SaveFailure* why = nullptr);
 
 // Writes the per-server "Printing" keys and the two "Servers" lists for the list from `first`.
 // Each list keeps, in list order, the names that fit within 1023 characters (each name counted with

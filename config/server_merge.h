@@ -73,6 +73,7 @@ struct MergeDecisions {
 // decisions.seen becomes the file's list they are about, and the result is ProfileOk. Put the
 // answers into decisions.choices and call again: the file is read afresh, and only servers that
 // changed again meanwhile come back as conflicts. ProfileFailed when the list cannot be read or
-// saved (as SaveServerList); the file is then exactly as it was.
+// saved (as SaveServerList); the file is then exactly as it was, and `why` (when given) says why.
 [[nodiscard]] ProfileResult SaveMergedServerList(const ServerEntry* base, const ServerEntry* mine,
-                                                 MergeDecisions& decisions, std::vector<MergeConflict>& conflicts);
+                                                 MergeDecisions& decisions, std::vector<MergeConflict>& conflicts,
+                                                 SaveFailure* why = nullptr);

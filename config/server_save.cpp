@@ -1,6 +1,7 @@
 #include "config/profile_keys.h"
 #include "config/server_file.h"
 
+#include "platform/last_error.h"
 #include "platform/profile.h"
 #include "platform/profile_scope.h"
 #include "platform/profile_text.h"
@@ -145,21 +146,23 @@ void WriteServerSummary(const ServerEntry* first)
         (void)WriteSummaryKeys(first, path);
 }
 
-ProfileResult SaveServerList(const ServerEntry* first)
+ProfileResult SaveServerList(const ServerEntry* first, SaveFailure* why)
 {
+    // Any refusal from here on is this save's: a failure without one is a text too long.
+    SetLastError(0);
     char path[kProfilePathSize];
     if (!GetProfilePath(path))
-        return ProfileFailed;
+        return SaveRefused(why, nullptr, SaveProblem::NoSystemDirectory);
     // One replacement of the file for the whole list: a save that stops part-way must not leave
     // new server lines next to an old count and old summaries.
     ProfileBatch batch(path);
     int32_t n = 0;
     for (const ServerEntry* entry = first; entry; entry = entry->next) {
         if (!WriteServer(*entry, ++n, path))
-            return ProfileFailed;
+            return SaveRefused(why, path, SaveProblem::TextTooLong);
     }
     if (!WriteNumber(kServerListSection, kNumServersKey, n, path) || !WriteSummaryKeys(first, path)
         || !batch.Commit())
-        return ProfileFailed;
-    return ProfileOk;
+        return SaveRefused(why, path, SaveProblem::TextTooLong);
+    return SaveSucceeded(why);
 }

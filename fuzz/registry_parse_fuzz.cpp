@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     for (const auto& [path, values] : *keys) {
         Check(RegistryPathKey(path) == path);
         for (size_t slash = path.find('\\'); slash != std::string::npos; slash = path.find('\\', slash + 1))
-            Check(keys->contains(path.substr(0, slash)));
+            Check(FindRegistryKey(*keys, path.substr(0, slash)) != nullptr);
+        Check(FindRegistryKey(*keys, path) == &values);
         for (const RegistryValue& value : values)
             Check(FindRegistryValue(values, value.name) == &value);
     }

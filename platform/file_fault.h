@@ -3,7 +3,8 @@
 // to fail with a chosen errno, so tests can prove that any failure leaves the old file as it was.
 #include <functional>
 
-enum class FileStep { OpenLock, Lock, CreateTemp, Write, Sync, Chmod, Rename, SyncDirectory };
+// Link keeps the old version under a second name until the new one is safely in place.
+enum class FileStep { OpenLock, Lock, CreateTemp, Write, Sync, Chmod, Link, Rename, SyncDirectory };
 
 // Returns the errno to inject at `step`, or 0 to let the call run. An empty function injects nothing.
 void SetFileFaultForTesting(std::function<int(FileStep)> fault);

@@ -1,15 +1,27 @@
 #include "platform/last_error.h"
 
+#include <utility>
+
 namespace {
-thread_local uint32_t t_lastError = 0;
+thread_local FileFailure t_lastFailure;
 }
 
 uint32_t GetLastError()
 {
-    return t_lastError;
+    return static_cast<uint32_t>(t_lastFailure.error);
 }
 
 void SetLastError(uint32_t error)
 {
-    t_lastError = error;
+    t_lastFailure = error == 0 ? FileFailure{} : RefusedFile({}, static_cast<int>(error));
+}
+
+const FileFailure& GetLastFileFailure()
+{
+    return t_lastFailure;
+}
+
+void SetLastFileFailure(FileFailure failure)
+{
+    t_lastFailure = std::move(failure);
 }

@@ -96,8 +96,9 @@ int32_t WritePrivateProfileStringA(const char* section, const char* key, const c
         batch = &single.emplace(path);
 
     if (const uint32_t error = CheckReadsBack(section, key, value)) {
-        batch->Refuse(error);
-        SetLastError(error);
+        FileFailure failure = RefusedFile(path, static_cast<int>(error));
+        batch->Refuse(failure);
+        SetLastFileFailure(std::move(failure));
         return 0;
     }
     if (!batch->Record(section, key, value))

@@ -19,7 +19,8 @@ bool IsProfileBlank(char c);
 std::string ProfileNameKey(std::string_view name);
 
 // The directory that holds kqnet.ini, the registry file and the component library:
-// $NORVANE_SYSTEM_DIR if set and not empty, else $XDG_CONFIG_HOME/norvane, else $HOME/.config/norvane.
+// $NORVANE_SYSTEM_DIR if set and not empty, else $XDG_CONFIG_HOME/norvane when that is an absolute
+// path, else $HOME/.config/norvane.
 // Returns its length, or 0 when none can be formed or it does not fit `size` with its terminator.
 uint32_t GetSystemDirectoryA(char* buffer, uint32_t size);
 

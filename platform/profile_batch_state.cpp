@@ -1,6 +1,7 @@
 #include "platform/profile_batch_state.h"
 
 #include "platform/last_error.h"
+#include "platform/trusted_links.h"
 
 namespace {
 thread_local ProfileBatchState* t_innermost = nullptr;
@@ -54,18 +55,18 @@ const ProfileDocument* ProfileBatchState::WorkingDocument()
     return m_version.document.get();
 }
 
-void ProfileBatchState::Refuse(uint32_t error)
+void ProfileBatchState::Refuse(FileFailure failure)
 {
-    if (m_refusal == 0)
-        m_refusal = error;
+    if (!m_refusal)
+        m_refusal = std::move(failure);
 }
 
 bool ProfileBatchState::Record(std::string_view section, std::string_view key, std::string_view value)
 {
     Load();
     if (!m_version.document) {
-        Refuse(static_cast<uint32_t>(m_version.error));
-        SetLastError(static_cast<uint32_t>(m_version.error));
+        Refuse(m_version.failure);
+        SetLastFileFailure(m_version.failure);
         return false;
     }
     for (const std::string_view part : {section, key, value}) {
@@ -76,9 +77,9 @@ bool ProfileBatchState::Record(std::string_view section, std::string_view key, s
     return true;
 }
 
-bool ProfileBatchState::Fail(int error)
+bool ProfileBatchState::Fail(FileFailure failure)
 {
-    SetLastError(static_cast<uint32_t>(error));
+    SetLastFileFailure(std::move(failure));
     return false;
 }
 
@@ -89,7 +90,7 @@ bool ProfileBatchState::CatchUp()
         return true;
     m_version = ReadProfileVersion(path);
     if (m_version.state == FileState::Unreadable)
-        return Fail(m_version.error);
+        return Fail(m_version.failure);
     if (!m_version.document)
         m_version.document = EmptyDocument();
     m_changed = false;
@@ -110,18 +111,18 @@ bool ProfileBatchState::CatchUp()
 bool ProfileBatchState::Commit(const std::function<bool()>* decide)
 {
     if (m_joined)
-        return m_joined->m_refusal == 0 || Fail(static_cast<int>(m_joined->m_refusal));
-    if (m_refusal != 0)
-        return Fail(static_cast<int>(m_refusal));
+        return !m_joined->m_refusal || Fail(m_joined->m_refusal);
+    if (m_refusal)
+        return Fail(m_refusal);
     if (m_writeLog.empty() && !decide)
         return true;
 
     std::string target;
-    if (int error = ResolveProfileTarget(path, target))
-        return Fail(error);
+    if (FileFailure failure = ResolveTrustedLinks(path, target))
+        return Fail(std::move(failure));
     ProfileLock lock;
-    if (int error = lock.Acquire(target))
-        return Fail(error);
+    if (FileFailure failure = lock.Acquire(target))
+        return Fail(std::move(failure));
 
     // Under the lock: if another writer replaced the file since this batch read it, apply the batch
     // to what is there now, so that neither writer's keys are lost.
@@ -130,19 +131,17 @@ bool ProfileBatchState::Commit(const std::function<bool()>* decide)
     if (decide) {
         if (!(*decide)())
             return false;
-        if (m_refusal != 0)
-            return Fail(static_cast<int>(m_refusal));
+        if (m_refusal)
+            return Fail(m_refusal);
     }
     if (!m_changed)
         return true;
 
     std::string bytes = m_version.document->Serialize();
-    if (int error = ReplaceProfileFile(target, bytes))
-        return Fail(error);
+    if (FileFailure failure = ReplaceProfileFile(target, bytes))
+        return Fail(std::move(failure));
 
-    int statError = 0;
-    m_version.state = StatProfileFile(path, m_version.identity, statError);
-    m_version.error = statError;
+    m_version.state = StatProfileFile(path, m_version.identity, m_version.failure);
     // Edits keep their old text alive; start afresh from the bytes once that outweighs the file,
     // so that a program saving in a loop does not grow.
     if (m_version.document->OwnedBytes() > bytes.size())

@@ -22,8 +22,9 @@ struct ProfileBatchState {
     // Records a write that has passed the read-back checks; false (and the batch refused) when the
     // file cannot be read.
     bool Record(std::string_view section, std::string_view key, std::string_view value);
-    void Refuse(uint32_t error);
-    // Lands every recorded write in one replacement of the file; sets the last error on failure.
+    void Refuse(FileFailure failure);
+    // Lands every recorded write in one replacement of the file; sets the last error and the last
+    // file failure on failure.
     // `decide`, when given, runs under the lock first (ProfileBatch::Commit).
     bool Commit(const std::function<bool()>* decide = nullptr);
 
@@ -36,7 +37,7 @@ private:
     // Under the lock: makes the working document the file on disk now, with the log applied again
     // when another writer replaced the file since this batch read it.
     bool CatchUp();
-    bool Fail(int error);
+    bool Fail(FileFailure failure);
 
     // Every recorded write as "section\0key\0value\0", in order: kept to apply the batch again
     // to a file that another writer replaced meanwhile. One buffer, not three strings a write.
@@ -44,7 +45,7 @@ private:
     ProfileVersion m_version;
     bool m_loaded = false;
     bool m_changed = false;
-    uint32_t m_refusal = 0;
+    FileFailure m_refusal;
     // The batch on the same path this one joined; its writes are recorded there.
     ProfileBatchState* m_joined = nullptr;
     ProfileBatchState* m_outer = nullptr;

@@ -42,7 +42,7 @@ ProfileVersion ReadProfileVersion(const std::string& path)
     FileSnapshot snapshot = ReadProfileFile(path);
     ProfileVersion version;
     version.state = snapshot.state;
-    version.error = snapshot.error;
+    version.failure = std::move(snapshot.failure);
     version.identity = snapshot.identity;
     if (snapshot.state == FileState::Regular)
         version.document = std::make_unique<ProfileDocument>(std::move(snapshot.bytes));
@@ -54,8 +54,8 @@ ProfileVersion ReadProfileVersion(const std::string& path)
 bool IsCurrentProfileVersion(const ProfileVersion& version, const std::string& path)
 {
     FileIdentity identity;
-    int error = 0;
-    const FileState state = StatProfileFile(path, identity, error);
+    FileFailure failure;
+    const FileState state = StatProfileFile(path, identity, failure);
     if (state != version.state)
         return false;
     return state == FileState::Missing || (state == FileState::Regular && identity == version.identity);

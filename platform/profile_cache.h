@@ -11,7 +11,7 @@
 // which readers see as an empty file.
 struct ProfileVersion {
     FileState state = FileState::Missing;
-    int error = 0;
+    FileFailure failure;   // why, when Unreadable
     FileIdentity identity;
     std::unique_ptr<ProfileDocument> document;
 };

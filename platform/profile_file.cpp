@@ -1,26 +1,18 @@
 #include "platform/profile_file.h"
 
 #include "platform/file_fault.h"
-#include "platform/system_directory.h"
+#include "platform/file_keeping.h"
+#include "platform/trusted_links.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-std::string DirectoryOf(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 std::string BaseNameOf(const std::string& path)
 {
@@ -42,16 +34,19 @@ FileIdentity IdentityOf(const struct stat& st)
     return {st.st_dev, st.st_ino, st.st_size, static_cast<int64_t>(st.st_mtim.tv_sec), static_cast<int64_t>(st.st_mtim.tv_nsec)};
 }
 
-// Writable for us, and not marked read-only: root passes every access check, but a file or folder
-// that nobody may write is a user's decision that a configuration editor should respect.
-int CheckWritable(const std::string& path)
+// Unreadable when `st` is anything but a regular file.
+FileFailure RegularFileOnly(const std::string& path, const struct stat& st)
 {
-    struct stat st {};
-    if (stat(path.c_str(), &st) != 0)
-        return errno;
-    if (access(path.c_str(), W_OK) != 0)
-        return errno;
-    return (st.st_mode & 0222) == 0 ? EACCES : 0;
+    if (S_ISREG(st.st_mode))
+        return {};
+    if (S_ISDIR(st.st_mode))
+        return RefusedFile(path, EISDIR);
+    return RefusedFile(path, EINVAL, FileProblem::NotRegularFile);
+}
+
+bool IsMissing(int error)
+{
+    return error == ENOENT || error == ENOTDIR;
 }
 
 int WriteAll(int fd, const std::string& bytes)
@@ -101,35 +96,107 @@ int SyncDirectory(const std::string& dir)
     return result;
 }
 
-// Writes the temporary file completely and durably; returns 0 or an errno.
-int FillTemporary(int fd, const std::string& bytes, const struct stat* old)
+// Creates a new temporary file beside `target` with `mode` (less the umask), exclusively, under a
+// name no other writer uses. The descriptor, or -1 with errno set.
+int CreateTemporary(const std::string& target, mode_t mode, std::string& temporary)
+{
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix = ".tmp-";
+        for (int i = 0; i < 6; ++i)
+            suffix += kLetters[random() % (sizeof kLetters - 1)];
+        temporary = SiblingPath(target, suffix.c_str());
+        const int fd = open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// File systems that store no permissions (vfat, some FUSE ones) refuse every chmod; what they show
+// is then all the mode there is, and the old file showed the same.
+int SetMode(int fd, mode_t mode)
+{
+    if (InjectedFileFault(FileStep::Chmod))
+        return errno;
+    if (fchmod(fd, mode) == 0)
+        return 0;
+    const int error = errno;
+    struct stat st {};
+    const bool unsupported = error == EPERM || error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP;
+    return unsupported && fstat(fd, &st) == 0 && (st.st_mode & 07777) == mode ? 0 : error;
+}
+
+// Writes the temporary file completely and durably, and gives it what the old file had; returns 0
+// or an errno.
+int FillTemporary(int fd, const std::string& bytes, const std::string& target, const struct stat* old)
 {
     if (int error = WriteAll(fd, bytes))
         return error;
     if (InjectedFileFault(FileStep::Sync) || fsync(fd) != 0)
         return errno;
-    if (InjectedFileFault(FileStep::Chmod) || fchmod(fd, old ? (old->st_mode & 07777) : 0644) != 0)
-        return errno;
-    if (old && geteuid() == 0) {
+    if (!old)
+        return 0;   // created with its mode
+    if (geteuid() == 0) {
         // Root editing someone else's file must not take it over; failing here changes nothing.
         [[maybe_unused]] const int ignored = fchown(fd, old->st_uid, old->st_gid);
     }
-    return 0;
+    // After the owner, which may clear the set-id bits; before the access control list, which
+    // would otherwise take its mask from the mode.
+    if (int error = SetMode(fd, old->st_mode & 07777))
+        return error;
+    return CopyExtendedAttributes(target, fd);
+}
+
+bool WithoutHardLinks(int error)
+{
+    return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
+}
+
+// Keeps the old version of `target` reachable as `backup` until the directory is known to hold the
+// new one: a second name where the file system allows it, else a copy.
+int KeepOldVersion(const std::string& target, const std::string& backup)
+{
+    unlink(backup.c_str());
+    if (InjectedFileFault(FileStep::Link) == 0 && link(target.c_str(), backup.c_str()) == 0)
+        return 0;
+    const int error = errno;
+    return WithoutHardLinks(error) ? CopyFileBytes(target, backup) : error;
 }
 
 } // namespace
 
-FileState StatProfileFile(const std::string& path, FileIdentity& identity, int& error)
+// Writable for us, and not marked read-only: root passes every access check, but a file or folder
+// that nobody may write is a user's decision that a configuration editor should respect.
+int CheckWritable(const std::string& path)
 {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0) {
-        error = errno;
-        return (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unreadable;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (stat(path.c_str(), &st) != 0)
+        return errno;
+    if (access(path.c_str(), W_OK) != 0)
+        return errno;
+    return (st.st_mode & 0222) == 0 ? EACCES : 0;
+}
+
+std::string ProfileLock::PathFor(const std::string& target)
+{
+    return SiblingPath(target, ".lock");
+}
+
+FileState StatProfileFile(const std::string& path, FileIdentity& identity, FileFailure& failure)
+{
+    std::string target;
+    if ((failure = ResolveTrustedLinks(path, target)))
         return FileState::Unreadable;
+    struct stat st {};
+    if (stat(target.c_str(), &st) != 0) {
+        failure = RefusedFile(path, errno);
+        return IsMissing(errno) ? FileState::Missing : FileState::Unreadable;
     }
+    if ((failure = RegularFileOnly(path, st)))
+        return FileState::Unreadable;
     identity = IdentityOf(st);
     return FileState::Regular;
 }
@@ -137,16 +204,25 @@ FileState StatProfileFile(const std::string& path, FileIdentity& identity, int& 
 FileSnapshot ReadProfileFile(const std::string& path)
 {
     FileSnapshot snapshot;
-    // Non-blocking, so that a FIFO where the file should be cannot hang the program.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    std::string target;
+    if ((snapshot.failure = ResolveTrustedLinks(path, target))) {
+        snapshot.state = FileState::Unreadable;
+        return snapshot;
+    }
+    // Non-blocking, so that a FIFO where the file should be cannot hang the program; no link, as
+    // the trusted ones are followed already.
+    const int fd = open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
     if (fd < 0) {
-        snapshot.error = errno;
-        snapshot.state = (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unreadable;
+        snapshot.failure = RefusedFile(path, errno);
+        snapshot.state = IsMissing(errno) ? FileState::Missing : FileState::Unreadable;
         return snapshot;
     }
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        snapshot.error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (fstat(fd, &st) != 0)
+        snapshot.failure = RefusedFile(path, errno);
+    else
+        snapshot.failure = RegularFileOnly(path, st);
+    if (snapshot.failure) {
         snapshot.state = FileState::Unreadable;
         close(fd);
         return snapshot;
@@ -161,7 +237,7 @@ FileSnapshot ReadProfileFile(const std::string& path)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            snapshot.error = errno;
+            snapshot.failure = RefusedFile(path, errno);
             snapshot.state = FileState::Unreadable;
             snapshot.bytes.clear();
             close(fd);
@@ -174,87 +250,35 @@ FileSnapshot ReadProfileFile(const std::string& path)
     return snapshot;
 }
 
-int ResolveProfileTarget(const std::string& path, std::string& target)
+FileFailure ReplaceProfileFile(const std::string& target, const std::string& bytes)
 {
-    std::string current = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (lstat(current.c_str(), &st) != 0) {
-            if (errno != ENOENT)
-                return errno;
-            target = current;
-            return 0;
-        }
-        if (!S_ISLNK(st.st_mode)) {
-            target = current;
-            return 0;
-        }
-        std::vector<char> link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1);
-        const ssize_t n = readlink(current.c_str(), link.data(), link.size() - 1);
-        if (n < 0)
-            return errno;
-        std::string next(link.data(), static_cast<size_t>(n));
-        current = next.starts_with('/') ? next : DirectoryOf(current) + "/" + next;
-    }
-    return ELOOP;
-}
-
-ProfileLock::~ProfileLock()
-{
-    if (m_fd >= 0)
-        close(m_fd); // closing the last descriptor releases the lock
-}
-
-int ProfileLock::Acquire(const std::string& target)
-{
-    const std::string dir = DirectoryOf(target);
-    if (access(dir.c_str(), F_OK) != 0) {
-        if (int error = CreateSystemDirectoryFor(dir))
-            return error;
-    }
-    if (int error = CheckWritable(dir))
-        return error;
-    if (InjectedFileFault(FileStep::OpenLock))
-        return errno;
-    m_fd = open(SiblingPath(target, ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (m_fd < 0)
-        return errno;
-    if (InjectedFileFault(FileStep::Lock))
-        return errno;
-    while (flock(m_fd, LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return errno;
-    }
-    return 0;
-}
-
-int ReplaceProfileFile(const std::string& target, const std::string& bytes)
-{
+    const auto refused = [&target](int error) { return RefusedFile(target, error); };
     struct stat old {};
-    const bool exists = stat(target.c_str(), &old) == 0;
+    const bool exists = lstat(target.c_str(), &old) == 0;
     if (exists) {
+        if (FileFailure failure = RegularFileOnly(target, old))
+            return failure;
         if (int error = CheckWritable(target))
-            return error;
+            return refused(error);
     }
     RemoveLeftoverTemporaries(target);
 
-    std::string temporary = SiblingPath(target, ".tmp-XXXXXX");
+    std::string temporary;
     if (InjectedFileFault(FileStep::CreateTemp))
-        return errno;
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+        return refused(errno);
+    // Private until it has the old file's permissions; a new file is made as any program makes one.
+    const int fd = CreateTemporary(target, exists ? 0600 : 0666, temporary);
     if (fd < 0)
-        return errno;
-    int error = FillTemporary(fd, bytes, exists ? &old : nullptr);
+        return refused(errno);
+    int error = FillTemporary(fd, bytes, target, exists ? &old : nullptr);
     close(fd);
 
-    // The old version stays reachable under a second name until the directory is known to hold the
-    // new one, so that a failure after the rename can still put it back.
     std::string backup;
     if (error == 0 && exists) {
         backup = SiblingPath(target, ".tmp-old");
-        unlink(backup.c_str());
-        if (link(target.c_str(), backup.c_str()) != 0)
-            error = errno;
+        error = KeepOldVersion(target, backup);
+        if (error != 0)
+            backup.clear();
     }
     if (error == 0 && (InjectedFileFault(FileStep::Rename) || rename(temporary.c_str(), target.c_str()) != 0))
         error = errno;
@@ -262,16 +286,16 @@ int ReplaceProfileFile(const std::string& target, const std::string& bytes)
         unlink(temporary.c_str());
         if (!backup.empty())
             unlink(backup.c_str());
-        return error;
+        return refused(error);
     }
     if (int syncError = SyncDirectory(DirectoryOf(target))) {
         if (!backup.empty())
             rename(backup.c_str(), target.c_str());
         else
             unlink(target.c_str());
-        return syncError;
+        return refused(syncError);
     }
     if (!backup.empty())
         unlink(backup.c_str());
-    return 0;
+    return {};
 }

@@ -2,13 +2,16 @@
 
 #include "platform/registry_file.h"
 #include "platform/system_file_path.h"
+#include "platform/trusted_links.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 struct RegistryKey {
     std::string path;  // lookup form, see RegistryPathKey
@@ -49,21 +52,52 @@ int32_t ErrorForOpen(int error)
     return ERROR_BADDB;
 }
 
+// Larger than any real export of a registry: such a file is not read, so that nothing placed there
+// can make start-up take the memory or time it would cost.
+constexpr off_t kMaxRegistryBytes = 16 << 20;
+
+// The registry file's bytes. Only a regular file is read (a pipe would block start-up, a device
+// never end), reached through trusted links only, and not larger than kMaxRegistryBytes.
+int32_t ReadRegistryFile(const std::string& path, std::string& text)
+{
+    std::string target;
+    if (const FileFailure failure = ResolveTrustedLinks(path, target))
+        return failure.problem == FileProblem::UntrustedLink ? ERROR_ACCESS_DENIED : ErrorForOpen(failure.error);
+    const int fd = open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+    if (fd < 0)
+        return ErrorForOpen(errno);
+    const struct Closer {
+        int fd;
+        ~Closer() { close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxRegistryBytes)
+        return ERROR_BADDB;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got == 0)
+            return ERROR_SUCCESS;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return ERROR_BADDB;
+        }
+        text.append(chunk, static_cast<size_t>(got));
+        // It may grow while it is read.
+        if (text.size() > static_cast<size_t>(kMaxRegistryBytes))
+            return ERROR_BADDB;
+    }
+}
+
 LoadedRegistry LoadRegistry()
 {
     const std::string path = SystemFilePath("registry.reg");
     if (path.empty())
         return {ERROR_FILE_NOT_FOUND, {}};
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
-        return {ErrorForOpen(errno), {}};
     std::string text;
-    char chunk[4096];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
-        text.append(chunk, got);
-    if (std::ferror(file.get()))
-        return {ERROR_BADDB, {}};
+    if (const int32_t error = ReadRegistryFile(path, text); error != ERROR_SUCCESS)
+        return {error, {}};
     auto keys = ParseRegistryText(text);
     if (!keys)
         return {ERROR_BADDB, {}};
@@ -92,7 +126,7 @@ int32_t RegOpenKeyExA(HKEY key, const char* subKey, uint32_t /*options*/, uint32
     const LoadedRegistry registry = LoadRegistry();
     if (registry.error != ERROR_SUCCESS)
         return registry.error;
-    if (!registry.keys.contains(*path))
+    if (!FindRegistryKey(registry.keys, *path))
         return ERROR_FILE_NOT_FOUND;
     auto opened = std::make_unique<RegistryKey>(RegistryKey{std::move(*path)});
     *result = opened.get();
@@ -112,10 +146,10 @@ int32_t RegQueryValueExA(HKEY key, const char* valueName, uint32_t* reserved, ui
     const LoadedRegistry registry = LoadRegistry();
     if (registry.error != ERROR_SUCCESS)
         return registry.error;
-    const auto values = registry.keys.find(*path);
-    if (values == registry.keys.end())
+    const std::vector<RegistryValue>* values = FindRegistryKey(registry.keys, *path);
+    if (!values)
         return key == HKEY_LOCAL_MACHINE ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
-    const RegistryValue* value = FindRegistryValue(values->second, valueName ? valueName : "");
+    const RegistryValue* value = FindRegistryValue(*values, valueName ? valueName : "");
     if (!value)
         return ERROR_FILE_NOT_FOUND;
     if (type)

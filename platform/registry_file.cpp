@@ -169,17 +169,15 @@ std::optional<ValueLine> SplitValueLine(std::string_view line)
     return result;
 }
 
-// The key named by a "[path]" line, with its ancestors added; null when the line is malformed.
+// The key named by a "[path]" line; null when the line is malformed.
 std::vector<RegistryValue>* AddKey(RegistryKeys& keys, std::string_view line)
 {
     if (!line.ends_with(']') || line.starts_with("[-"))
         return nullptr;
-    const auto path = RegistryPathKey(line.substr(1, line.size() - 2));
+    auto path = RegistryPathKey(line.substr(1, line.size() - 2));
     if (!path)
         return nullptr;
-    for (size_t slash = path->find('\\'); slash != std::string::npos; slash = path->find('\\', slash + 1))
-        keys.try_emplace(path->substr(0, slash));
-    return &keys[*path];
+    return &keys.try_emplace(std::move(*path)).first->second;
 }
 
 // Where each value of each key stands, by upper-cased name, so that a key with many values is
@@ -248,6 +246,17 @@ std::optional<RegistryKeys> ParseRegistryText(std::string_view text)
         }
     }
     return keys;
+}
+
+const std::vector<RegistryValue>* FindRegistryKey(const RegistryKeys& keys, std::string_view path)
+{
+    if (const auto listed = keys.find(path); listed != keys.end())
+        return &listed->second;
+    // Keys below `path` sort together, right after "path\\".
+    static const std::vector<RegistryValue> kNoValues;
+    const std::string below = std::string(path) + '\\';
+    const auto next = keys.lower_bound(below);
+    return next != keys.end() && next->first.starts_with(below) ? &kNoValues : nullptr;
 }
 
 std::optional<std::string> RegistryPathKey(std::string_view path)

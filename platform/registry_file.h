@@ -23,12 +23,17 @@ struct RegistryValue {
     std::string data;  // the bytes a query hands out; a string's include its terminating zero
 };
 
-// Keys by their lookup path (see RegistryPathKey), values in the order first listed. Every
-// ancestor of a listed key is present too, as it would be after importing the file.
-using RegistryKeys = std::map<std::string, std::vector<RegistryValue>>;
+// The keys listed, by their lookup path (see RegistryPathKey), values in the order first listed.
+// Their ancestors exist too, as they would after importing the file, but are not stored: a deeply
+// nested key would otherwise cost the square of its length. FindRegistryKey finds both.
+using RegistryKeys = std::map<std::string, std::vector<RegistryValue>, std::less<>>;
 
 // nullopt when the first line is not "REGEDIT4".
 [[nodiscard]] std::optional<RegistryKeys> ParseRegistryText(std::string_view text);
+
+// The values of the key at `path` (lookup form): a listed key's own, none for a key that exists only
+// as the ancestor of a listed one; null when there is no such key.
+[[nodiscard]] const std::vector<RegistryValue>* FindRegistryKey(const RegistryKeys& keys, std::string_view path);
 
 // The lookup form of a key path: ASCII letters upper-cased. nullopt for an empty path or one with
 // an empty component ("A\\B", "\A", "A\").

@@ -14,7 +14,8 @@ std::string SystemDirectory()
 {
     if (const char* dir = std::getenv("NORVANE_SYSTEM_DIR"); dir && *dir)
         return dir;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+    // A relative XDG_CONFIG_HOME is invalid, and ignored as the base directory rules ask.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
         return std::string(config) + "/norvane";
     if (const char* home = std::getenv("HOME"); home && *home)
         return std::string(home) + "/.config/norvane";
@@ -44,11 +45,11 @@ int CreateSystemDirectoryFor(const std::string& directory)
     const std::string system = SystemDirectory();
     if (system.empty() || WithoutTrailingSlashes(system) != WithoutTrailingSlashes(directory))
         return ENOENT;
-    // Create each missing component in turn, like mkdir -p.
+    // Create each missing component in turn, like mkdir -p, private as the base directory rules ask.
     for (size_t slash = 1; slash != std::string::npos;) {
         slash = system.find('/', slash + 1);
         const std::string part = system.substr(0, slash);
-        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
             return errno;
     }
     return 0;

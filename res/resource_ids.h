@@ -99,6 +99,14 @@ inline constexpr uint32_t IDS_CONFIRM_DELETE_SERVER = 104;      // Yes/No before
 inline constexpr uint32_t IDS_SAVE_SERVERS_FAILED = 200;        // %1 the file, %2 the reason
 inline constexpr uint32_t IDS_SAVE_LINE_TOO_LONG = 201;         // reason when no system call failed
 inline constexpr uint32_t IDS_SAVE_NO_SYSTEM_DIRECTORY = 202;   // reason when the file has no path
+// Why a file was refused (203-219), after the file's name.
+inline constexpr uint32_t IDS_FILE_AND_REASON = 203;            // %1 the file, %2 the reason
+inline constexpr uint32_t IDS_REASON_NOT_REGULAR_FILE = 204;
+inline constexpr uint32_t IDS_REASON_UNTRUSTED_LINK = 205;
+inline constexpr uint32_t IDS_REASON_LOCK_HELD_BY = 206;        // %1 the process id
+inline constexpr uint32_t IDS_REASON_LOCK_HELD = 207;
+inline constexpr uint32_t IDS_REASON_FOREIGN_OWNER = 208;
+inline constexpr uint32_t IDS_REASON_WRITABLE_BY_OTHERS = 209;
 // Yes/No/Cancel at OK when another program changed a server too (%1 its name); Yes keeps the user's.
 inline constexpr uint32_t IDS_SERVER_CHANGED_ELSEWHERE = 210;
 inline constexpr uint32_t IDS_SERVER_ADDED_ELSEWHERE = 211;
@@ -134,7 +142,10 @@ inline constexpr uint32_t IDS_OPTIONS_MASK_SETTING = 264;
 inline constexpr uint32_t IDS_OPTIONS_USER_NAME_CONTROL = 265;
 inline constexpr uint32_t IDS_OPTIONS_USER_NAME_EDGE_BLANK = 266;
 inline constexpr uint32_t IDS_OPTIONS_USER_NAME_EDGE_QUOTE = 267;
+inline constexpr uint32_t IDS_OPTIONS_COMPONENT_NOT_TOLD = 268;  // %1 the file refused, with its reason
 inline constexpr uint32_t IDS_OPTION_CHANGED_ELSEWHERE = 275;   // Yes/No/Cancel; %1 the setting
+// Shown by a host while a save waits for another program's lock.
+inline constexpr uint32_t IDS_WAITING_FOR_LOCK = 280;
 inline constexpr uint32_t IDS_APP_TITLE = 57344;                // "Norvane", the message box caption
 inline constexpr uint32_t IDS_MODIFY_LPR_QUEUE = 57348;
 inline constexpr uint32_t IDS_MODIFY_STREAM_QUEUE = 57349;

@@ -23,6 +23,13 @@ constexpr StringEntry kStrings[] = {
      "without saving."},
     {IDS_SAVE_LINE_TOO_LONG, "A server name or queue setting is too long to be stored"},
     {IDS_SAVE_NO_SYSTEM_DIRECTORY, "The system directory is not known"},
+    {IDS_FILE_AND_REASON, "%1: %2"},
+    {IDS_REASON_NOT_REGULAR_FILE, "not a regular file"},
+    {IDS_REASON_UNTRUSTED_LINK, "a symbolic link that belongs to another user, which Norvane does not follow"},
+    {IDS_REASON_LOCK_HELD_BY, "another program is writing kqnet.ini (process %1)"},
+    {IDS_REASON_LOCK_HELD, "another program is writing kqnet.ini"},
+    {IDS_REASON_FOREIGN_OWNER, "it belongs to another user"},
+    {IDS_REASON_WRITABLE_BY_OTHERS, "other users may change it"},
     {IDS_SERVER_CHANGED_ELSEWHERE,
      "%1 was changed by another program after Norvane read kqnet.ini. Keep your version? Yes keeps yours, "
      "No keeps the other version, Cancel returns to the window without saving."},
@@ -72,9 +79,13 @@ constexpr StringEntry kStrings[] = {
     {IDS_OPTIONS_USER_NAME_EDGE_BLANK, "The default user name cannot start or end with a blank."},
     {IDS_OPTIONS_USER_NAME_EDGE_QUOTE,
      "The default user name cannot start and end with the same quotation mark."},
+    {IDS_OPTIONS_COMPONENT_NOT_TOLD,
+     "The network component was not told of these options, because Norvane did not load its library:\r\n"
+     "%1.\r\n\r\nNorvane loads it only from a file and a folder that no other user can change."},
     {IDS_OPTION_CHANGED_ELSEWHERE,
      "The setting %1 was changed by another program after Norvane read kqnet.ini. Keep your value? Yes "
      "keeps yours, No keeps the other program's, Cancel returns to the dialog without saving."},
+    {IDS_WAITING_FOR_LOCK, "Waiting for another program to finish writing kqnet.ini..."},
     {IDS_APP_TITLE, "Norvane"},
     {IDS_MODIFY_LPR_QUEUE, "Modify LPR Queue"},
     {IDS_MODIFY_STREAM_QUEUE, "Modify Stream Queue"},

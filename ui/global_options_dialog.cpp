@@ -8,10 +8,10 @@
 #include "config/field_rules.h"
 #include "config/global_options.h"
 #include "platform/component_library.h"
-#include "platform/last_error.h"
 #include "res/resource_ids.h"
 #include "ui/base/format_string.h"
 #include "ui/base/message_box.h"
+#include "ui/save_failure_text.h"
 
 namespace {
 
@@ -69,20 +69,14 @@ static_assert(std::size(kOptionsInOrder) == kGlobalOptionCount);
 // The settings one OK could not save, and why the first of them was refused.
 class SaveFailures {
 public:
-    SaveFailures() { SetLastError(0); }
-
-    // Notes the setting when `result` is a failure; true when it is not. Clears the last error
-    // afterwards, so that each write's refusal is told by its own reason, or by none when the
-    // profile path could not even be formed.
-    bool Record(ProfileResult result, uint32_t settingId)
+    // Notes the setting when `result` is a failure, for the reason `why`; true when it is not.
+    bool Record(ProfileResult result, uint32_t settingId, const SaveFailure& why)
     {
-        const uint32_t error = GetLastError();
-        SetLastError(0);
         if (result == ProfileOk)
             return true;
         m_settings.push_back(settingId);
         if (m_settings.size() == 1)
-            m_error = error;
+            m_first = why;
         return false;
     }
 
@@ -93,14 +87,12 @@ public:
         std::string settings;
         for (const uint32_t setting : m_settings)
             settings += (settings.empty() ? "" : ", ") + LoadString(setting);
-        const std::string reason =
-            m_error != 0 ? std::strerror(static_cast<int>(m_error)) : LoadString(IDS_SAVE_NO_SYSTEM_DIRECTORY);
-        return AfxFormatString2(IDS_OPTIONS_NOT_SAVED, settings, reason);
+        return AfxFormatString2(IDS_OPTIONS_NOT_SAVED, settings, DescribeSaveFailure(m_first));
     }
 
 private:
     std::vector<uint32_t> m_settings;
-    uint32_t m_error = 0;
+    SaveFailure m_first;
 };
 
 }  // namespace
@@ -232,16 +224,17 @@ void GlobalOptionsDialog::OnOK()
     // Each option is its own write, in this order: the component must hear about warnings after
     // their write and before the mask's.
     SaveFailures failures;
+    SaveFailure why;
     if (writing(GlobalOption::UserName)
-        && !failures.Record(WriteDefaultUserName(texts[name].c_str()), IDS_OPTIONS_USER_NAME_SETTING))
+        && !failures.Record(WriteDefaultUserName(texts[name].c_str(), &why), IDS_OPTIONS_USER_NAME_SETTING, why))
         MessageBeep(MB_SIMPLEBEEP);
     if (writing(GlobalOption::Restore))
-        failures.Record(WriteRestoreConnections(m_restoreCheck.GetCheck()), IDS_OPTIONS_RESTORE_SETTING);
+        failures.Record(WriteRestoreConnections(m_restoreCheck.GetCheck(), &why), IDS_OPTIONS_RESTORE_SETTING, why);
     if (writing(GlobalOption::Warnings))
-        failures.Record(WriteNetworkWarnings(m_warningsCheck.GetCheck()), IDS_OPTIONS_WARNINGS_SETTING);
+        failures.Record(WriteNetworkWarnings(m_warningsCheck.GetCheck(), &why), IDS_OPTIONS_WARNINGS_SETTING, why);
     NotifyNetworkComponent(writing(GlobalOption::Warnings));
     if (writing(GlobalOption::FileProtection))
-        failures.Record(WriteFileProtection(ProtectionMask()), IDS_OPTIONS_MASK_SETTING);
+        failures.Record(WriteFileProtection(ProtectionMask(), &why), IDS_OPTIONS_MASK_SETTING, why);
 
     if (failures.Any()) {
         // Stay open: the user can free the file and press OK again, or give up with Cancel.
@@ -269,7 +262,9 @@ void GlobalOptionsDialog::NotifyNetworkComponent(bool boxWritten)
     ComponentRequest request{};
     request.code = kWarningsRequestCode;
     request.value = warnings == 0 ? 1 : 0;
-    SendComponentRequest(request);
+    // The options are saved all the same; the user learns that the component did not hear of them.
+    if (const FileFailure refused = SendComponentRequest(request))
+        AfxMessageBox(AfxFormatString2(IDS_OPTIONS_COMPONENT_NOT_TOLD, DescribeFileFailure(refused), ""));
 }
 
 int32_t GlobalOptionsDialog::ProtectionMask()

@@ -39,7 +39,7 @@ private:
     // The mask from the radio buttons and the nine boxes, whichever radio is selected.
     [[nodiscard]] int32_t ProtectionMask();
     // Code 22: value 1 when warnings are off, 0 when on: as the box says when its value is written,
-    // else as the file keeps them.
+    // else as the file keeps them. Tells the user when the component's library was refused.
     void NotifyNetworkComponent(bool boxWritten);
     // False, after telling the user why, when the typed name would not read back as typed.
     [[nodiscard]] bool UserNameAcceptable();

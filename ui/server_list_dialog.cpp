@@ -1,16 +1,15 @@
 #include "ui/server_list_dialog.h"
 
-#include <cstring>
 #include <string>
 
 #include "config/server_file.h"
 #include "platform/about_box.h"
-#include "platform/last_error.h"
 #include "platform/sockets.h"
 #include "res/resource_ids.h"
 #include "ui/base/format_string.h"
 #include "ui/base/message_box.h"
 #include "ui/global_options_dialog.h"
+#include "ui/save_failure_text.h"
 #include "ui/server_dialog.h"
 
 namespace {
@@ -195,10 +194,10 @@ void ServerListDialog::OnOK()
     MergeDecisions decisions;
     for (;;) {
         std::vector<MergeConflict> conflicts;
-        SetLastError(0);
-        if (SaveMergedServerList(m_base, m_servers, decisions, conflicts) != ProfileOk) {
+        SaveFailure why;
+        if (SaveMergedServerList(m_base, m_servers, decisions, conflicts, &why) != ProfileOk) {
             // The window stays open with every change, so the user can fix the cause and try again.
-            ReportSaveFailure();
+            ReportSaveFailure(why);
             return;
         }
         if (conflicts.empty())
@@ -259,21 +258,9 @@ void ServerListDialog::EnableSelectionButtons(bool enable)
             (void)button->EnableWindow(enable);
 }
 
-void ServerListDialog::ReportSaveFailure()
+void ServerListDialog::ReportSaveFailure(const SaveFailure& why)
 {
-    // Read first: forming the path below must not change the reason.
-    const uint32_t error = GetLastError();
-    char path[kProfilePathSize];
-    std::string reason;
-    if (!GetProfilePath(path)) {
-        std::strcpy(path, "kqnet.ini");
-        reason = LoadString(IDS_SAVE_NO_SYSTEM_DIRECTORY);
-    } else if (error != 0) {
-        reason = std::strerror(static_cast<int>(error));
-    } else {
-        reason = LoadString(IDS_SAVE_LINE_TOO_LONG);
-    }
-    (void)AfxMessageBox(AfxFormatString2(IDS_SAVE_SERVERS_FAILED, path, reason), MB_OK);
+    (void)AfxMessageBox(AfxFormatString2(IDS_SAVE_SERVERS_FAILED, SaveFailureFile(why), SaveFailureReason(why)), MB_OK);
 }
 
 Point MinimizedIconPosition(int32_t clientWidth, int32_t clientHeight, int32_t iconWidth, int32_t iconHeight)

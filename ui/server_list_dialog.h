@@ -45,7 +45,7 @@ private:
     void EnableSelectionButtons(bool enable);
     // Puts each conflict to the user; false when one was answered Cancel.
     [[nodiscard]] bool AskAbout(const std::vector<MergeConflict>& conflicts, MergeDecisions& decisions);
-    void ReportSaveFailure();
+    void ReportSaveFailure(const SaveFailure& why);
 
     ListBoxControl m_serverListBox;
     ServerList m_servers = nullptr;

@@ -34,9 +34,9 @@ protected:
 TEST_F(ComponentLibraryTest, EntryReceivesTheEightRequestBytes)
 {
     InstallLibrary(FAKE_COMPONENT_LIBRARY);
-    SendComponentRequest(ComponentRequest{22, 1});
-    SendComponentRequest(ComponentRequest{22, 0});
-    SendComponentRequest(ComponentRequest{22, 0x01020304});
+    (void)SendComponentRequest(ComponentRequest{22, 1});
+    (void)SendComponentRequest(ComponentRequest{22, 0});
+    (void)SendComponentRequest(ComponentRequest{22, 0x01020304});
 
     const std::string received = Received();
     ASSERT_EQ(received.size(), 24u);
@@ -51,11 +51,11 @@ TEST_F(ComponentLibraryTest, EntryReceivesTheEightRequestBytes)
 
 TEST_F(ComponentLibraryTest, MissingLibraryOrEntryDoesNothing)
 {
-    SendComponentRequest(ComponentRequest{22, 1});
+    (void)SendComponentRequest(ComponentRequest{22, 1});
     EXPECT_EQ(Received(), "<none>") << "no library";
 
     InstallLibrary(FAKE_COMPONENT_LIBRARY_WITHOUT_ENTRY);
-    SendComponentRequest(ComponentRequest{22, 1});
+    (void)SendComponentRequest(ComponentRequest{22, 1});
     EXPECT_EQ(Received(), "<none>") << "no entry";
 }
 
@@ -66,7 +66,7 @@ TEST_F(ComponentLibraryTest, RelativeSystemDirectoryIsNeverLoadedFrom)
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(system.parent_path());
     setenv("NORVANE_SYSTEM_DIR", system.filename().c_str(), 1);
-    SendComponentRequest(ComponentRequest{22, 1});
+    (void)SendComponentRequest(ComponentRequest{22, 1});
     std::filesystem::current_path(previous);
     EXPECT_EQ(Received(), "<none>");
 }
@@ -76,13 +76,13 @@ TEST_F(ComponentLibraryTest, FakeTakesTheRequestsWhileInstalled)
     InstallLibrary(FAKE_COMPONENT_LIBRARY);
     {
         FakeNetworkComponent fake;
-        SendComponentRequest(ComponentRequest{22, 1});
+        (void)SendComponentRequest(ComponentRequest{22, 1});
         ASSERT_EQ(fake.requests().size(), 1u);
         EXPECT_EQ(fake.requests()[0].code, 22);
         EXPECT_EQ(fake.requests()[0].value, 1);
     }
     EXPECT_EQ(Received(), "<none>");
-    SendComponentRequest(ComponentRequest{22, 0});
+    (void)SendComponentRequest(ComponentRequest{22, 0});
     EXPECT_EQ(Received().size(), 8u) << "the library is back once the fake is gone";
 }
 

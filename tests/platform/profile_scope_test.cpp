@@ -168,6 +168,9 @@ TEST_P(ProfileFaults, AFailedStepLeavesTheFileAndNoTemporaryBehind)
 {
     const FaultCase& c = GetParam();
     for (const bool fileExists : {true, false}) {
+        // A new file is made with its mode, and has no old version to keep.
+        if (!fileExists && (c.step == FileStep::Chmod || c.step == FileStep::Link))
+            continue;
         TempSystemDir dir;
         const std::string path = dir.iniPath();
         const std::string before = "[s]\r\nk=v\r\n";
@@ -192,7 +195,7 @@ std::vector<FaultCase> AllFaults()
 {
     std::vector<FaultCase> cases;
     for (FileStep step : {FileStep::OpenLock, FileStep::Lock, FileStep::CreateTemp, FileStep::Write, FileStep::Sync,
-                          FileStep::Chmod, FileStep::Rename, FileStep::SyncDirectory})
+                          FileStep::Chmod, FileStep::Link, FileStep::Rename, FileStep::SyncDirectory})
         for (int error : {ENOSPC, EACCES, EIO})
             cases.push_back({step, error});
     return cases;

@@ -53,14 +53,19 @@ const WriteCase kWriteCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Bytes, ProfileWriteBytes, ::testing::ValuesIn(kWriteCases));
 
-TEST(ProfileWrite, CreatesAMissingFileWithCrlfAndMode0644)
+TEST(ProfileWrite, CreatesAMissingFileWithCrlfAndMode0666LessTheUmask)
 {
-    TempSystemDir dir;
-    ASSERT_NE(WritePrivateProfileStringA("s", "k", "v", dir.iniPath().c_str()), 0);
-    EXPECT_EQ(ReadFileBytes(dir.iniPath()), "[s]\r\nk=v\r\n");
-    struct stat st {};
-    stat(dir.iniPath().c_str(), &st);
-    EXPECT_EQ(st.st_mode & 07777, 0644u);
+    for (const mode_t mask : {mode_t{022}, mode_t{007}}) {
+        TempSystemDir dir;
+        const mode_t previous = umask(mask);
+        const int32_t written = WritePrivateProfileStringA("s", "k", "v", dir.iniPath().c_str());
+        umask(previous);
+        ASSERT_NE(written, 0);
+        EXPECT_EQ(ReadFileBytes(dir.iniPath()), "[s]\r\nk=v\r\n");
+        struct stat st {};
+        stat(dir.iniPath().c_str(), &st);
+        EXPECT_EQ(st.st_mode & 07777, 0666u & ~mask);
+    }
 }
 
 TEST(ProfileWrite, WritingTheSameValueLeavesTheFileUntouched)
@@ -121,9 +126,12 @@ TEST(ProfileWrite, CreatesTheSystemDirectoryButNoOther)
     const std::string nested = dir.path() + "/a/b";
     setenv("NORVANE_SYSTEM_DIR", nested.c_str(), 1);
     ASSERT_NE(WritePrivateProfileStringA("s", "k", "v", (nested + "/kqnet.ini").c_str()), 0);
-    struct stat st {};
-    stat(nested.c_str(), &st);
-    EXPECT_EQ(st.st_mode & 0777, 0755u);
+    // Private, as the base directory rules ask, each folder made.
+    for (const std::string& made : {dir.path() + "/a", nested}) {
+        struct stat st {};
+        stat(made.c_str(), &st);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << made;
+    }
 
     EXPECT_EQ(WritePrivateProfileStringA("s", "k", "v", (dir.path() + "/other/kqnet.ini").c_str()), 0);
     EXPECT_EQ(GetLastError(), static_cast<uint32_t>(ENOENT));

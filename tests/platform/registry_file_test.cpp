@@ -43,8 +43,9 @@ TEST(RegistryFileTest, StringEscapesAndLineForms)
     EXPECT_EQ(StringOf(keys, key, "Spaced"), std::string("  a b  \0", 8));
     EXPECT_EQ(StringOf(keys, key, "Empty"), std::string("\0", 1));
     EXPECT_EQ(StringOf(keys, key, ""), std::string("default\0", 8));
-    EXPECT_EQ(keys.count("HKEY_LOCAL_MACHINE"), 1u);
-    EXPECT_EQ(keys.count("HKEY_LOCAL_MACHINE\\SOFT WARE"), 1u);
+    EXPECT_NE(FindRegistryKey(keys, "HKEY_LOCAL_MACHINE"), nullptr);
+    EXPECT_NE(FindRegistryKey(keys, "HKEY_LOCAL_MACHINE\\SOFT WARE"), nullptr);
+    EXPECT_EQ(FindRegistryKey(keys, "HKEY_LOCAL_MACHINE\\SOFT"), nullptr);
 }
 
 TEST(RegistryFileTest, MalformedLinesAreSkippedAndTheRestRead)

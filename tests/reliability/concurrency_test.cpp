@@ -170,7 +170,7 @@ TEST(Concurrency, ALockWhoseHolderDiedIsTakenByTheNextWriter)
     ASSERT_EQ(pipe(held), 0);
     const pid_t holder = StartChild([&] {
         ProfileLock lock;
-        if (lock.Acquire(path) != 0 || write(held[1], "l", 1) != 1)
+        if (lock.Acquire(path) || write(held[1], "l", 1) != 1)
             return 1;
         pause();
         return 0;

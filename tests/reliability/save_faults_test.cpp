@@ -30,6 +30,7 @@ std::string StepName(FileStep step)
     case FileStep::Write: return "Write";
     case FileStep::Sync: return "Sync";
     case FileStep::Chmod: return "Chmod";
+    case FileStep::Link: return "Link";
     case FileStep::Rename: return "Rename";
     case FileStep::SyncDirectory: return "SyncDirectory";
     }
@@ -88,6 +89,8 @@ TEST_P(SaveFaults, ASaveOfTheServerListFailsWholeAndTheNextOneLands)
 
 TEST_P(SaveFaults, AFirstSaveFailsWithoutLeavingAFile)
 {
+    if (GetParam().step == FileStep::Chmod || GetParam().step == FileStep::Link)
+        GTEST_SKIP() << "a new file is made with its mode, and there is no old version to keep";
     OwnedList list{BuildSampleConfig(0, 5)};
     Inject();
     EXPECT_EQ(SaveServerList(list.head), ProfileFailed);
@@ -129,7 +132,7 @@ std::vector<FaultCase> EveryStepAndError()
 {
     std::vector<FaultCase> cases;
     for (FileStep step : {FileStep::OpenLock, FileStep::Lock, FileStep::CreateTemp, FileStep::Write, FileStep::Sync,
-                          FileStep::Chmod, FileStep::Rename, FileStep::SyncDirectory})
+                          FileStep::Chmod, FileStep::Link, FileStep::Rename, FileStep::SyncDirectory})
         for (int error : {ENOSPC, EACCES, EIO})
             cases.push_back({step, error});
     return cases;

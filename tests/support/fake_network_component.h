@@ -12,11 +12,18 @@ public:
     FakeNetworkComponent(const FakeNetworkComponent&) = delete;
     FakeNetworkComponent& operator=(const FakeNetworkComponent&) = delete;
 
-    void Send(const ComponentRequest& request) override { m_requests.push_back(request); }
+    FileFailure Send(const ComponentRequest& request) override
+    {
+        m_requests.push_back(request);
+        return m_refusal;
+    }
 
     const std::vector<ComponentRequest>& requests() const { return m_requests; }
+    // From now on, every Send reports that the library was refused for `refusal`.
+    void RefuseLibrary(FileFailure refusal) { m_refusal = std::move(refusal); }
 
 private:
     NetworkComponent* m_previous = nullptr;
     std::vector<ComponentRequest> m_requests;
+    FileFailure m_refusal;
 };

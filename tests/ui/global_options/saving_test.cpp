@@ -55,7 +55,7 @@ TEST_F(SavingTest, RefusedWritesAreNamedAndTheDialogStaysOpenForAnotherTry)
     ASSERT_EQ(m_host.messageBoxes().size(), 1u);
     EXPECT_EQ(m_host.messageBoxes()[0].text,
               "These settings could not be saved: Default User Name, Restore Persistent Connections on Startup, "
-              "Network Warnings, File Protection Mask.\r\nPermission denied.\r\n\r\n"
+              "Network Warnings, File Protection Mask.\r\n" + m_dir.iniPath() + ": Permission denied.\r\n\r\n"
               "Correct the problem and press OK again, or press Cancel to close without saving.");
     EXPECT_EQ(m_component.requests().size(), 2u) << "told at every OK";
 
@@ -72,8 +72,8 @@ TEST_F(SavingTest, OnlyTheSettingsThatFailedAreNamed)
     EXPECT_EQ(Run({Click(IDOK), Click(IDCANCEL)}), IDCANCEL);
     EXPECT_TRUE(m_host.beeps().empty());
     ASSERT_EQ(m_host.messageBoxes().size(), 1u);
-    EXPECT_EQ(m_host.messageBoxes()[0].text.substr(0, 60),
-              "These settings could not be saved: Network Warnings.\r\nPermis");
+    EXPECT_EQ(m_host.messageBoxes()[0].text.substr(0, 56 + m_dir.iniPath().size()),
+              "These settings could not be saved: Network Warnings.\r\n" + m_dir.iniPath() + ": ");
     EXPECT_EQ(Stored("Auth", "UserName"), "") << "the untouched, empty box is written where the key is absent";
     EXPECT_EQ(Stored("GlobalOptions", "Restore"), "1");
     EXPECT_EQ(Stored("Semantics", "FileProtStyle"), "33256");

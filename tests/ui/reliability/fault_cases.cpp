@@ -8,7 +8,7 @@ std::vector<FaultCase> EveryStepAndError()
 {
     std::vector<FaultCase> cases;
     for (FileStep step : {FileStep::OpenLock, FileStep::Lock, FileStep::CreateTemp, FileStep::Write, FileStep::Sync,
-                          FileStep::Chmod, FileStep::Rename, FileStep::SyncDirectory})
+                          FileStep::Chmod, FileStep::Link, FileStep::Rename, FileStep::SyncDirectory})
         for (int error : {ENOSPC, EACCES, EIO})
             cases.push_back({step, error});
     return cases;
@@ -16,7 +16,7 @@ std::vector<FaultCase> EveryStepAndError()
 
 std::string FaultCaseName(const FaultCase& c)
 {
-    static const char* const steps[] = {"OpenLock", "Lock", "CreateTemp", "Write", "Sync", "Chmod", "Rename", "SyncDirectory"};
+    static const char* const steps[] = {"OpenLock", "Lock", "CreateTemp", "Write", "Sync", "Chmod", "Link", "Rename", "SyncDirectory"};
     const char* error = c.error == ENOSPC ? "ENOSPC" : c.error == EACCES ? "EACCES" : "EIO";
     return std::string(steps[static_cast<int>(c.step)]) + "_" + error;
 }

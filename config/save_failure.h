@@ -1,0 +1,27 @@
+#pragma once
+// Why a save of the configuration store was refused, handed back beside its ProfileResult, so that
+// a window can tell the user which file was refused and why without asking the platform itself.
+#include "config/profile_result.h"
+#include "platform/file_failure.h"
+
+enum class SaveProblem {
+    None,
+    NoSystemDirectory,   // no profile path can be formed
+    TextTooLong,         // a key or line would not fit its 259 characters
+    File,                // a file refused the save: `file` says why
+};
+
+struct SaveFailure {
+    SaveProblem problem = SaveProblem::None;
+    // The file refused (kqnet.ini, its lock file, the system directory...) and why; for a text too
+    // long, kqnet.ini alone.
+    FileFailure file;
+};
+
+// Stores in `why` (when not null) why a save of `path` stopped: the refusal of the profile function
+// that failed last when there was one, else `otherwise`. Returns ProfileFailed. The caller clears
+// the last error before the save begins.
+ProfileResult SaveRefused(SaveFailure* why, const char* path, SaveProblem otherwise);
+
+// Marks a save as successful in `why` (when not null) and returns ProfileOk.
+ProfileResult SaveSucceeded(SaveFailure* why);

@@ -1,0 +1,8 @@
+#include "platform/file_failure.h"
+
+#include <utility>
+
+FileFailure RefusedFile(std::string path, int error, FileProblem problem)
+{
+    return {problem, error, std::move(path), 0};
+}

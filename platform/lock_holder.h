@@ -1,0 +1,5 @@
+#pragma once
+#include <cstdint>
+
+// The process holding a lock on the file open as `fd`, as /proc/locks tells it; 0 when it does not.
+[[nodiscard]] int64_t LockHolder(int fd);

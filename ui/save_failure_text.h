@@ -1,0 +1,18 @@
+#pragma once
+// How the dialogs tell the user why a file was refused: the file, and the reason in words.
+#include "config/save_failure.h"
+
+#include <string>
+
+// The reason alone, e.g. "Permission denied" or "not a regular file".
+std::string FileFailureReason(const FileFailure& failure);
+
+// The file and its reason: "/home/ann/.config/norvane/.kqnet.ini.lock: not a regular file".
+std::string DescribeFileFailure(const FileFailure& failure);
+
+// The file a failed save names (kqnet.ini, its lock file, ...; "kqnet.ini" when there is no system
+// directory) and why it was refused.
+std::string SaveFailureFile(const SaveFailure& failure);
+std::string SaveFailureReason(const SaveFailure& failure);
+// Both in one: "<file>: <reason>", or the reason alone when there is no file to name.
+std::string DescribeSaveFailure(const SaveFailure& failure);

@@ -7,7 +7,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -84,6 +87,89 @@ TEST_F(ComponentLibraryTest, FakeTakesTheRequestsWhileInstalled)
     EXPECT_EQ(Received(), "<none>");
     (void)SendComponentRequest(ComponentRequest{22, 0});
     EXPECT_EQ(Received().size(), 8u) << "the library is back once the fake is gone";
+}
+
+
+// What another local user could have changed is never loaded: the library runs as whoever presses OK.
+struct RefusedLibrary {
+    const char* name;
+    bool needsRoot;  // to make a file or folder that belongs to another user
+    // Puts the library in place in `dir` with the flaw; returns the file the refusal must name.
+    std::function<std::string(const TempSystemDir& dir, const std::string& library)> make;
+    FileProblem problem;
+};
+
+class RefusedLibraryTest : public ComponentLibraryTest, public testing::WithParamInterface<RefusedLibrary> {};
+
+TEST_P(RefusedLibraryTest, IsNotLoadedAndSendSaysWhy)
+{
+    if (GetParam().needsRoot && geteuid() != 0)
+        GTEST_SKIP() << "making a file of another user needs root";
+    const std::string refused = GetParam().make(m_dir, m_dir.file("libkqnet95x.so"));
+    const FileFailure failure = SendComponentRequest(ComponentRequest{22, 1});
+    EXPECT_EQ(Received(), "<none>");
+    EXPECT_EQ(failure.problem, GetParam().problem);
+    EXPECT_EQ(failure.path, refused);
+}
+
+constexpr uid_t kNobody = 65534;
+
+std::string Copy(const std::string& library)
+{
+    std::filesystem::copy_file(FAKE_COMPONENT_LIBRARY, library);
+    return library;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flaws, RefusedLibraryTest,
+    testing::Values(
+        RefusedLibrary{"WorldWritableFolder", false,
+                       [](const TempSystemDir& dir, const std::string& library) {
+                           Copy(library);
+                           chmod(dir.path().c_str(), 0777);
+                           return dir.path();
+                       },
+                       FileProblem::WritableByOthers},
+        RefusedLibrary{"GroupWritableLibrary", false,
+                       [](const TempSystemDir&, const std::string& library) {
+                           chmod(Copy(library).c_str(), 0775);
+                           return library;
+                       },
+                       FileProblem::WritableByOthers},
+        RefusedLibrary{"NotARegularFile", false,
+                       [](const TempSystemDir&, const std::string& library) {
+                           mkfifo(library.c_str(), 0644);
+                           return library;
+                       },
+                       FileProblem::NotRegularFile},
+        RefusedLibrary{"LibraryOfAnotherUser", true,
+                       [](const TempSystemDir&, const std::string& library) {
+                           EXPECT_EQ(chown(Copy(library).c_str(), kNobody, kNobody), 0);
+                           return library;
+                       },
+                       FileProblem::ForeignOwner},
+        RefusedLibrary{"FolderOfAnotherUser", true,
+                       [](const TempSystemDir& dir, const std::string& library) {
+                           Copy(library);
+                           EXPECT_EQ(chown(dir.path().c_str(), kNobody, kNobody), 0);
+                           return dir.path();
+                       },
+                       FileProblem::ForeignOwner},
+        RefusedLibrary{"LinkOfAnotherUser", true,
+                       [](const TempSystemDir& dir, const std::string& library) {
+                           symlink(Copy(dir.file("real.so")).c_str(), library.c_str());
+                           EXPECT_EQ(lchown(library.c_str(), kNobody, kNobody), 0);
+                           return library;
+                       },
+                       FileProblem::UntrustedLink}),
+    [](const testing::TestParamInfo<RefusedLibrary>& info) { return std::string(info.param.name); });
+
+TEST_F(ComponentLibraryTest, ALinkOfTheUserToATrustedLibraryIsFollowed)
+{
+    std::filesystem::copy_file(FAKE_COMPONENT_LIBRARY, m_dir.file("real.so"));
+    symlink("real.so", m_dir.file("libkqnet95x.so").c_str());
+    EXPECT_FALSE(SendComponentRequest(ComponentRequest{22, 1}));
+    EXPECT_EQ(Received().size(), 8u);
 }
 
 } // namespace

@@ -162,8 +162,11 @@ TEST(SystemDirectory, FollowsTheVariablesInOrderAndRefusesASmallBuffer)
     setenv("XDG_CONFIG_HOME", "/xdg", 1);
     EXPECT_EQ(GetSystemDirectoryA(buffer, sizeof buffer), 12u);
     EXPECT_STREQ(buffer, "/xdg/norvane");
-    unsetenv("XDG_CONFIG_HOME");
     setenv("HOME", "/home/u", 1);
+    setenv("XDG_CONFIG_HOME", "xdg", 1);
+    GetSystemDirectoryA(buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "/home/u/.config/norvane") << "a relative XDG_CONFIG_HOME is ignored";
+    unsetenv("XDG_CONFIG_HOME");
     GetSystemDirectoryA(buffer, sizeof buffer);
     EXPECT_STREQ(buffer, "/home/u/.config/norvane");
     unsetenv("HOME");

@@ -40,13 +40,22 @@ QMessageBox::Icon BoxIcon(UINT type)
 
 }   // namespace
 
-QtHost::QtHost(std::filesystem::path helpFile) : m_help(std::move(helpFile))
+QtHost::QtHost(std::filesystem::path helpFile)
+    : m_help(std::move(helpFile)), m_previousWait(SetWaitPresenter([](WaitPhase phase) {
+          if (phase == WaitPhase::Started)
+              QApplication::setOverrideCursor(Qt::WaitCursor);
+          else
+              QApplication::restoreOverrideCursor();
+      }))
 {
     // Before the first widget: Qt keeps the first interface it made for a widget.
     InstallAccessibleRadioButtons();
 }
 
-QtHost::~QtHost() = default;
+QtHost::~QtHost()
+{
+    (void)SetWaitPresenter(std::move(m_previousWait));
+}
 
 void QtHost::RunModal(CDialog& dialog)
 {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/wait_presenter.h"
 #include "ui/base/host.h"
 #include "ui/qt/help_library.h"
 
@@ -57,4 +58,6 @@ private:
     std::vector<DialogView*> m_running;
     QPointer<QMessageBox> m_messageBox;
     std::unique_ptr<HelpWindow> m_helpWindow;
+    // While the host lives, a save that waits for another program's lock shows the wait cursor.
+    WaitPresenter m_previousWait;
 };

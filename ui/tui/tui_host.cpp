@@ -28,12 +28,17 @@ constexpr int kMessageTypeMask = 0xF;
 
 TuiHost::TuiHost(TerminalIo& terminal, std::filesystem::path helpFile)
     : m_terminal(terminal), m_help(std::move(helpFile)),
-      m_previousAboutBox(SetAboutBoxPresenter([this](AboutBoxOwner /*owner*/, uint32_t /*icon*/) { ShowAboutBox(); }))
+      m_previousAboutBox(SetAboutBoxPresenter([this](AboutBoxOwner /*owner*/, uint32_t /*icon*/) { ShowAboutBox(); })),
+      m_previousWait(SetWaitPresenter([this](WaitPhase phase) {
+          m_waitText = phase == WaitPhase::Started ? FromAnsi(LoadString(IDS_WAITING_FOR_LOCK)) : U"";
+          Redraw();
+      }))
 {
 }
 
 TuiHost::~TuiHost()
 {
+    (void)SetWaitPresenter(std::move(m_previousWait));
     (void)SetAboutBoxPresenter(std::move(m_previousAboutBox));
 }
 
@@ -230,6 +235,8 @@ void TuiHost::Redraw()
 
 std::u32string TuiHost::Hint() const
 {
+    if (!m_waitText.empty())
+        return m_waitText;
     if (!m_overlays.empty())
         return m_overlays.back()->Hint();
     if (m_popup)

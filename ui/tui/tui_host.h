@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/about_box.h"
+#include "platform/wait_presenter.h"
 #include "ui/base/host.h"
 #include "ui/tui/help_text.h"
 #include "ui/tui/terminal_io.h"
@@ -77,6 +78,9 @@ private:
     HelpWindow* m_helpWindow = nullptr;
     bool m_inputEnded = false;
     AboutBoxPresenter m_previousAboutBox;
+    // While a save waits for another program's lock, the hint line says so.
+    std::u32string m_waitText;
+    WaitPresenter m_previousWait;
 };
 
 }   // namespace tui

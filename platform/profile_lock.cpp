@@ -1,6 +1,7 @@
 #include "platform/profile_file.h"
 
 #include "platform/file_fault.h"
+#include "platform/file_keeping.h"
 #include "platform/lock_holder.h"
 #include "platform/system_directory.h"
 #include "platform/trusted_links.h"
@@ -31,9 +32,10 @@ std::chrono::milliseconds Patience()
 
 constexpr int kOpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
 
-// A new lock file, made like `target` so that whoever may write `target` may also lock it. Best
-// effort: where the owner or mode cannot be given (a file system without them), a read-only
-// descriptor still takes the lock. -1 with errno set when it exists already or cannot be made.
+// A new lock file, made like `target` (owner for root, group, mode, access control lists) so that
+// whoever may write `target` may also lock it. Best effort: where these cannot be given (a file
+// system without them), a read-only descriptor still takes the lock. -1 with errno set when it
+// exists already or cannot be made.
 int CreateLockFile(const std::string& lockPath, const std::string& target)
 {
     struct stat model {};
@@ -43,6 +45,8 @@ int CreateLockFile(const std::string& lockPath, const std::string& target)
         return fd;
     [[maybe_unused]] const int chowned = fchown(fd, geteuid() == 0 ? model.st_uid : static_cast<uid_t>(-1), model.st_gid);
     [[maybe_unused]] const int chmodded = fchmod(fd, model.st_mode & 0666);
+    // A user that an access control list lets write `target` may lock it too.
+    [[maybe_unused]] const int copied = CopyExtendedAttributes(target, fd);
     return fd;
 }
 

@@ -1,11 +1,13 @@
 // Two processes saving at the same time: each one's server keys and global options survive the
-// other's replacements, every version a reader sees holds whole batches, and a lock whose holder
-// died does not stop the next writer.
+// other's replacements, every version a reader sees holds whole batches, a lock whose holder died
+// does not stop the next writer, and one that is never let go stops it only for a while.
 #include "config/global_options.h"
 #include "config/server_file.h"
+#include "platform/last_error.h"
 #include "platform/profile.h"
 #include "platform/profile_file.h"
 #include "platform/profile_scope.h"
+#include "platform/wait_presenter.h"
 #include "tests/reliability/child_process.h"
 #include "tests/reliability/sample_configs.h"
 #include "tests/support/temp_system_dir.h"
@@ -162,12 +164,12 @@ TEST(Concurrency, TwoWritersLoseNoKeyAndReadersOnlySeeWholeBatches)
     ReportFigure("concurrency.reader_passes", versions);
 }
 
-TEST(Concurrency, ALockWhoseHolderDiedIsTakenByTheNextWriter)
+// A child process that takes the lock of `path` and keeps it until it is killed.
+pid_t StartLockHolder(const std::string& path)
 {
-    TempSystemDir dir;
-    const std::string path = dir.iniPath();
     int held[2];
-    ASSERT_EQ(pipe(held), 0);
+    if (pipe(held) != 0)
+        return -1;
     const pid_t holder = StartChild([&] {
         ProfileLock lock;
         if (lock.Acquire(path) || write(held[1], "l", 1) != 1)
@@ -176,9 +178,18 @@ TEST(Concurrency, ALockWhoseHolderDiedIsTakenByTheNextWriter)
         return 0;
     });
     char byte = 0;
-    ASSERT_EQ(read(held[0], &byte, 1), 1);
+    const bool locked = read(held[0], &byte, 1) == 1;
     close(held[0]);
     close(held[1]);
+    return locked ? holder : -1;
+}
+
+TEST(Concurrency, ALockWhoseHolderDiedIsTakenByTheNextWriter)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    const pid_t holder = StartLockHolder(path);
+    ASSERT_GT(holder, 0);
 
     const pid_t writer = StartChild([&] { return WritePrivateProfileStringA("s", "k", "v", path.c_str()) ? 0 : 1; });
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -190,6 +201,37 @@ TEST(Concurrency, ALockWhoseHolderDiedIsTakenByTheNextWriter)
     EXPECT_EQ(WaitChild(holder, Clock::now() + std::chrono::seconds(5)), -1);
     EXPECT_EQ(WaitChild(next, Clock::now() + std::chrono::seconds(10)), 0) << "the dead holder's lock is free";
     EXPECT_EQ(Read(path, "s", "k"), "v");
+}
+
+TEST(Concurrency, ALockNeverLetGoFailsTheWriterInTimeNamingItsHolder)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    WriteFileBytes(path, "[s]\nk=old\n");
+    const pid_t holder = StartLockHolder(path);
+    ASSERT_GT(holder, 0);
+    std::vector<WaitPhase> shown;
+    const WaitPresenter previous = SetWaitPresenter([&shown](WaitPhase phase) { shown.push_back(phase); });
+    const auto patience = std::chrono::milliseconds(1200);
+    SetLockPatienceForTesting(patience);
+
+    const auto start = Clock::now();
+    const int32_t written = WritePrivateProfileStringA("s", "k", "new", path.c_str());
+    const auto waited = Clock::now() - start;
+    const FileFailure failure = GetLastFileFailure();
+    SetLockPatienceForTesting({});
+    (void)SetWaitPresenter(previous);
+    kill(holder, SIGKILL);
+    WaitChild(holder, Clock::now() + std::chrono::seconds(5));
+
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(failure.problem, FileProblem::LockHeld);
+    EXPECT_EQ(failure.path, path);
+    EXPECT_EQ(failure.holder, holder) << "the system tells who holds it";
+    EXPECT_GE(waited, patience);
+    EXPECT_LT(waited, patience + std::chrono::seconds(3));
+    EXPECT_EQ(shown, (std::vector<WaitPhase>{WaitPhase::Started, WaitPhase::Ended})) << "a wait this long is shown";
+    EXPECT_EQ(ReadFileBytes(path), "[s]\nk=old\n");
 }
 
 } // namespace

@@ -128,6 +128,36 @@ TEST_P(SaveFaults, EveryGlobalOptionWriteFailsAndKeepsTheStoredValue)
     EXPECT_STREQ(name, "ann");
 }
 
+// Where link() is refused as on file systems without hard links, the old version is kept by a copy:
+// saves land, and a failure after the rename still puts the old bytes back.
+TEST(SaveWithoutHardLinks, SavesLandAndAFailureAfterTheRenameRestoresTheOldFile)
+{
+    TempSystemDir dir;
+    OwnedList first{BuildSampleConfig(0, 30)};
+    OwnedList second{BuildSampleConfig(1, 30)};
+    ASSERT_EQ(SaveServerList(first.head), ProfileOk);
+    const std::string before = ReadFileBytes(dir.iniPath());
+    int links = 0;
+    FileStep failing = FileStep::Link;
+    SetFileFaultForTesting([&](FileStep step) {
+        links += step == FileStep::Link;
+        return step == FileStep::Link ? EPERM : step == failing ? EIO : 0;
+    });
+    failing = FileStep::SyncDirectory;
+    EXPECT_EQ(SaveServerList(second.head), ProfileFailed);
+    EXPECT_EQ(ReadFileBytes(dir.iniPath()), before);
+    EXPECT_EQ(CountTemporaries(dir.path()), 0);
+
+    failing = FileStep::Link;
+    EXPECT_EQ(SaveServerList(second.head), ProfileOk);
+    EXPECT_EQ(SaveServerList(first.head), ProfileOk);
+    SetFileFaultForTesting({});
+    EXPECT_EQ(links, 3);
+    OwnedList loaded{LoadNow()};
+    EXPECT_EQ(DescribeDifference(first.head, loaded.head), "");
+    EXPECT_EQ(CountTemporaries(dir.path()), 0);
+}
+
 std::vector<FaultCase> EveryStepAndError()
 {
     std::vector<FaultCase> cases;

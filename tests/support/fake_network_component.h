@@ -15,15 +15,12 @@ public:
     FileFailure Send(const ComponentRequest& request) override
     {
         m_requests.push_back(request);
-        return m_refusal;
+        return {};
     }
 
     const std::vector<ComponentRequest>& requests() const { return m_requests; }
-    // From now on, every Send reports that the library was refused for `refusal`.
-    void RefuseLibrary(FileFailure refusal) { m_refusal = std::move(refusal); }
 
 private:
     NetworkComponent* m_previous = nullptr;
     std::vector<ComponentRequest> m_requests;
-    FileFailure m_refusal;
 };

@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "platform/wait_presenter.h"
 #include "res/resource_ids.h"
 #include "tests/tui/tui_fixture.h"
 #include "ui/base/help_dialog.h"
@@ -164,6 +165,20 @@ TEST_F(HostTest, SystemMenuOpensTheAboutBoxAndClosesTheWindow)
         .Press(KeyCode::F10)
         .Press(Key::Char(U'c'));
     ServerListDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST_F(HostTest, ASaveWaitingForAnotherProgramSaysSoOnTheHintLine)
+{
+    m_terminal.Then([this](const Canvas&) {
+        PresentWait(WaitPhase::Started);
+        const Canvas& screen = m_terminal.screen();
+        EXPECT_NE(screen.RowText(screen.height() - 1).find("Waiting for another program to finish writing kqnet.ini..."),
+                  std::string::npos);
+        PresentWait(WaitPhase::Ended);
+        EXPECT_NE(m_terminal.screen().RowText(screen.height() - 1).find("Esc Cancel"), std::string::npos);
+    }).Press(KeyCode::Escape);
+    HelpDialog dialog(IDD_GLOBAL_OPTIONS, nullptr);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "config/global_options.h"
 #include "platform/file_fault.h"
@@ -173,6 +174,32 @@ TEST(GlobalOptionsComponent, LibraryIsToldBetweenTheWarningsWriteAndTheMaskWrite
     EXPECT_EQ(file[before.size()], '\x16');
     EXPECT_EQ(file.substr(before.size() + 4, 4), std::string("\x01\0\0\0", 4));
     EXPECT_NE(file.find("[Semantics]\nFileProtStyle=488\n", before.size() + 8), std::string::npos) << file;
+}
+
+// A library in a folder any user may write could be anyone's code: it is not loaded, the options are
+// saved all the same, and the user is told once why the component did not hear of them.
+TEST(GlobalOptionsComponent, AnUntrustedLibraryIsNotLoadedAndTheUserIsToldWhy)
+{
+    TempSystemDir dir;
+    ScriptedHost host;
+    std::filesystem::copy_file(FAKE_COMPONENT_LIBRARY, dir.file("libkqnet95x.so"));
+    const std::string log = dir.file("received");
+    setenv("NORVANE_COMPONENT_LOG", log.c_str(), 1);
+    chmod(dir.path().c_str(), 0777);
+    host.AnswerNext(IDOK);
+
+    host.Script({Click(IDC_OPTIONS_WARNINGS), Click(IDOK)});
+    GlobalOptionsDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    unsetenv("NORVANE_COMPONENT_LOG");
+
+    EXPECT_FALSE(std::filesystem::exists(log)) << "the library did not run";
+    ASSERT_EQ(host.messageBoxes().size(), 1u);
+    EXPECT_EQ(host.messageBoxes()[0].text,
+              "The network component was not told of these options, because Norvane did not load its library:\r\n"
+                  + dir.path() + ": other users may change it.\r\n\r\n"
+                  "Norvane loads it only from a file and a folder that no other user can change.");
+    EXPECT_NE(ReadFileBytes(dir.iniPath()).find("Warnings=0"), std::string::npos) << "the options are saved";
 }
 
 }  // namespace

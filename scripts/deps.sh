@@ -2,7 +2,9 @@
 # Needs root, or sudo for apt-get.
 
 norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libncurses-dev"
-norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev tmux"
+# acl, attr: the tests that a save keeps access control lists and attributes; fusefat, dosfstools:
+# the test on a file system without hard links.
+norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev tmux acl attr fusefat dosfstools"
 # The validators of the desktop entry, the AppStream data and the manual pages, which the tests run.
 norvane_packages_metadata="desktop-file-utils appstream man-db"
 # Building and judging the Debian package: dpkg-shlibdeps and dpkg-buildflags (dpkg-dev), lintian.

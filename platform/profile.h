@@ -37,8 +37,10 @@ uint32_t GetPrivateProfileIntA(const char* section, const char* key, int32_t def
 // Replaces the value of the first matching key in place, or adds the key at the end of its section,
 // or adds the section at the end of the file; every other byte of the file is kept. The file is
 // replaced atomically under an advisory lock. Returns nonzero on success; 0 when refused, with the
-// reason in GetLastError(): the file cannot be created, read or replaced (the errno of the failed
-// step), the path does not fit 260 bytes (ENAMETOOLONG), or the text would not read back as written
-// (EINVAL: a section with ']' or a line break; a key that is empty, holds '=', a line break, or starts
-// with '[' or ';'; a value with a line break; a null section, key or value).
+// reason in GetLastError() and, with the file it concerns, in GetLastFileFailure(): the file cannot
+// be created, read or replaced (the errno of the failed step; a file that is no regular file, a link
+// of another user, a lock held too long by another program are told apart there), the path does not
+// fit 260 bytes (ENAMETOOLONG), or the text would not read back as written (EINVAL: a section with
+// ']' or a line break; a key that is empty, holds '=', a line break, or starts with '[' or ';'; a
+// value with a line break; a null section, key or value).
 int32_t WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* path);

@@ -187,13 +187,24 @@ std::string ProfileLock::PathFor(const std::string& target)
 
 FileState StatProfileFile(const std::string& path, FileIdentity& identity, FileFailure& failure)
 {
-    std::string target;
-    if ((failure = ResolveTrustedLinks(path, target)))
-        return FileState::Unreadable;
+    failure = {};
     struct stat st {};
-    if (stat(target.c_str(), &st) != 0) {
+    if (lstat(path.c_str(), &st) != 0) {
+        if (IsMissing(errno))
+            return FileState::Missing;
         failure = RefusedFile(path, errno);
-        return IsMissing(errno) ? FileState::Missing : FileState::Unreadable;
+        return FileState::Unreadable;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        std::string target;
+        if ((failure = ResolveTrustedLinks(path, target)))
+            return FileState::Unreadable;
+        if (stat(target.c_str(), &st) != 0) {
+            if (IsMissing(errno))
+                return FileState::Missing;
+            failure = RefusedFile(path, errno);
+            return FileState::Unreadable;
+        }
     }
     if ((failure = RegularFileOnly(path, st)))
         return FileState::Unreadable;
@@ -204,17 +215,23 @@ FileState StatProfileFile(const std::string& path, FileIdentity& identity, FileF
 FileSnapshot ReadProfileFile(const std::string& path)
 {
     FileSnapshot snapshot;
-    std::string target;
-    if ((snapshot.failure = ResolveTrustedLinks(path, target))) {
-        snapshot.state = FileState::Unreadable;
-        return snapshot;
+    // Non-blocking, so that a FIFO where the file should be cannot hang the program. A link is
+    // opened only once it is known to be trusted.
+    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY;
+    int fd = open(path.c_str(), kFlags);
+    if (fd < 0 && errno == ELOOP) {
+        std::string target;
+        if ((snapshot.failure = ResolveTrustedLinks(path, target))) {
+            snapshot.state = FileState::Unreadable;
+            return snapshot;
+        }
+        fd = open(target.c_str(), kFlags);
     }
-    // Non-blocking, so that a FIFO where the file should be cannot hang the program; no link, as
-    // the trusted ones are followed already.
-    const int fd = open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
     if (fd < 0) {
+        if (IsMissing(errno))
+            return snapshot;
         snapshot.failure = RefusedFile(path, errno);
-        snapshot.state = IsMissing(errno) ? FileState::Missing : FileState::Unreadable;
+        snapshot.state = FileState::Unreadable;
         return snapshot;
     }
     struct stat st {};

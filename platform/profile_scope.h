@@ -10,8 +10,8 @@ struct ProfileReadScopeState;
 // replacement of the file when Commit() is called: under the file's lock it re-reads the current
 // file, applies the writes in order and replaces the file once. Reads of `path` inside the batch see
 // its own writes. If any write of the batch was refused, or the commit fails, the file stays exactly
-// as it was and Commit() returns false (GetLastError() tells why). A batch destroyed without a
-// commit writes nothing.
+// as it was and Commit() returns false (GetLastError() tells why, GetLastFileFailure() also which
+// file). A batch destroyed without a commit writes nothing.
 //
 // A batch started while another batch of this thread on the same path is alive joins that one: its
 // writes land with the outer batch's commit, and its own Commit() only tells whether a write of the

@@ -6,6 +6,9 @@
 
 #include <cstring>
 
+namespace {
+
+// The reason alone, e.g. "Permission denied" or "not a regular file".
 std::string FileFailureReason(const FileFailure& failure)
 {
     switch (failure.problem) {
@@ -26,6 +29,8 @@ std::string FileFailureReason(const FileFailure& failure)
     }
     return std::strerror(failure.error);
 }
+
+}   // namespace
 
 std::string DescribeFileFailure(const FileFailure& failure)
 {

@@ -4,9 +4,6 @@
 
 #include <string>
 
-// The reason alone, e.g. "Permission denied" or "not a regular file".
-std::string FileFailureReason(const FileFailure& failure);
-
 // The file and its reason: "/home/ann/.config/norvane/.kqnet.ini.lock: not a regular file".
 std::string DescribeFileFailure(const FileFailure& failure);
 

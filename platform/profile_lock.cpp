@@ -56,22 +56,23 @@ FileFailure OpenLockFile(const std::string& lockPath, const std::string& target,
 {
     const auto notRegular = [&lockPath] { return RefusedFile(lockPath, EINVAL, FileProblem::NotRegularFile); };
     struct stat st {};
-    if (lstat(lockPath.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    const bool exists = lstat(lockPath.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode))
         return notRegular();
     if (InjectedFileFault(FileStep::OpenLock))
         return RefusedFile(lockPath, errno);
-    fd = CreateLockFile(lockPath, target);
-    if (fd < 0 && errno == EEXIST)
+    fd = exists ? -1 : CreateLockFile(lockPath, target);
+    if (fd < 0 && (exists || errno == EEXIST))
         fd = open(lockPath.c_str(), O_RDWR | kOpenFlags);
     if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
         fd = open(lockPath.c_str(), O_RDONLY | kOpenFlags);
     if (fd < 0)
         return errno == ELOOP ? notRegular() : RefusedFile(lockPath, errno);
+    // It may have been swapped since it was looked at.
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const FileFailure failure = S_ISREG(st.st_mode) ? RefusedFile(lockPath, errno) : notRegular();
         close(fd);
         fd = -1;
-        return failure;
+        return notRegular();
     }
     return {};
 }

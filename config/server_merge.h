@@ -17,6 +17,7 @@
 // A rename is the removal of the old name and the addition of the new one.
 // The merged list holds the servers whose version is mine's first, in mine's order (the added and
 // edited ones, which an editor puts at the head), then the others in theirs' order.
+#include "config/save_failure.h"
 #include "config/server_records.h"
 
 #include <map>

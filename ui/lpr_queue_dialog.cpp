@@ -4,11 +4,11 @@
 #include <string>
 
 #include "config/field_rules.h"
+#include "config/filter_types.h"
 #include "config/global_options.h"
+#include "config/text_field.h"
 #include "res/resource_ids.h"
 #include "ui/base/message_box.h"
-#include "ui/filter_types.h"
-#include "ui/text_field.h"
 
 LprQueueDialog::LprQueueDialog(CDialog* parent)
     : HelpDialog(IDD_LPR_QUEUE, parent)

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "config/field_rules.h"
+#include "config/text_field.h"
 #include "platform/resolver.h"
 #include "platform/sockets.h"
 #include "res/resource_ids.h"
 #include "ui/base/message_box.h"
-#include "ui/text_field.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "config/field_rules.h"
+#include "config/filter_types.h"
 #include "res/resource_ids.h"
 #include "tests/ui/server_editing/server_editing_fixtures.h"
-#include "ui/filter_types.h"
 
 namespace {
 

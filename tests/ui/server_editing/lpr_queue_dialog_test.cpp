@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "config/global_options.h"
+#include "config/text_field.h"
 #include "res/resource_ids.h"
 #include "tests/support/scripted_host.h"
 #include "tests/support/temp_system_dir.h"
 #include "tests/ui/server_editing/server_editing_fixtures.h"
 #include "ui/lpr_queue_dialog.h"
-#include "ui/text_field.h"
 
 namespace {
 

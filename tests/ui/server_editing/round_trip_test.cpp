@@ -8,6 +8,7 @@
 
 #include "config/server_file.h"
 #include "config/server_records.h"
+#include "config/text_field.h"
 #include "platform/profile.h"
 #include "res/resource_ids.h"
 #include "tests/support/fake_resolver.h"
@@ -17,7 +18,6 @@
 #include "ui/base/user_input.h"
 #include "ui/lpr_queue_dialog.h"
 #include "ui/server_dialog.h"
-#include "ui/text_field.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The server dialog's queue lists and buttons.
 #include <gtest/gtest.h>
 
+#include "config/text_field.h"
 #include "res/resource_ids.h"
 #include "tests/support/fake_resolver.h"
 #include "tests/support/scripted_host.h"
 #include "tests/support/temp_system_dir.h"
 #include "tests/ui/server_editing/server_editing_fixtures.h"
 #include "ui/server_dialog.h"
-#include "ui/text_field.h"
 
 namespace {
 

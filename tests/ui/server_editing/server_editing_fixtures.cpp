@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "config/text_field.h"
 #include "ui/base/live_window.h"
-#include "ui/text_field.h"
 
 namespace {
 

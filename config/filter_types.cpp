@@ -1,4 +1,4 @@
-#include "ui/filter_types.h"
+#include "config/filter_types.h"
 
 namespace {
 

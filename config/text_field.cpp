@@ -1,4 +1,4 @@
-#include "ui/text_field.h"
+#include "config/text_field.h"
 
 #include <algorithm>
 #include <cstring>

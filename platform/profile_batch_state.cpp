@@ -108,7 +108,8 @@ bool ProfileBatchState::CatchUp()
     return true;
 }
 
-bool ProfileBatchState::Commit(const std::function<bool()>* decide)
+bool ProfileBatchState::Commit(const std::function<bool()>* decide, const ProfileCommitOptions* options,
+                               ProfileCommitReport* report)
 {
     if (m_joined)
         return !m_joined->m_refusal || Fail(m_joined->m_refusal);
@@ -128,16 +129,30 @@ bool ProfileBatchState::Commit(const std::function<bool()>* decide)
     // to what is there now, so that neither writer's keys are lost.
     if (!CatchUp())
         return false;
+    const bool keepBytes = report && options && options->keepBytes;
+    if (keepBytes)
+        report->before = m_version.document->Serialize();
     if (decide) {
         if (!(*decide)())
             return false;
         if (m_refusal)
             return Fail(m_refusal);
     }
-    if (!m_changed)
+    if (!m_changed) {
+        if (keepBytes)
+            report->after = report->before;
         return true;
+    }
 
     std::string bytes = m_version.document->Serialize();
+    if (report) {
+        report->changed = true;
+        if (keepBytes)
+            report->after = bytes;
+        // The batch is spent: its working document is not what the disk holds, so it is not cached.
+        if (options && options->preview)
+            return true;
+    }
     if (FileFailure failure = ReplaceProfileFile(target, bytes))
         return Fail(std::move(failure));
 

@@ -2,6 +2,7 @@
 // What a ProfileBatch collects, and how it lands. Internal to the profile functions; a single write
 // outside any batch is a batch of one.
 #include "platform/profile_cache.h"
+#include "platform/profile_scope.h"
 
 #include <functional>
 #include <string>
@@ -25,8 +26,10 @@ struct ProfileBatchState {
     void Refuse(FileFailure failure);
     // Lands every recorded write in one replacement of the file; sets the last error and the last
     // file failure on failure.
-    // `decide`, when given, runs under the lock first (ProfileBatch::Commit).
-    bool Commit(const std::function<bool()>* decide = nullptr);
+    // `decide`, when given, runs under the lock first (ProfileBatch::Commit); `options` and `report`
+    // go together.
+    bool Commit(const std::function<bool()>* decide = nullptr, const ProfileCommitOptions* options = nullptr,
+                ProfileCommitReport* report = nullptr);
 
     const std::string path;
 

@@ -23,6 +23,13 @@ bool ProfileBatch::Commit(const std::function<bool()>& decide)
     return m_state->Commit(&decide);
 }
 
+bool ProfileBatch::Commit(const std::function<bool()>& decide, const ProfileCommitOptions& options,
+                          ProfileCommitReport& report)
+{
+    report = {};
+    return m_state->Commit(&decide, &options, &report);
+}
+
 ProfileReadScope::ProfileReadScope(const char* path)
     : m_state(std::make_unique<ProfileReadScopeState>(ProfileReadScopeState{path ? path : ""}))
 {

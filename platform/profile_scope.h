@@ -2,9 +2,23 @@
 // Scopes over one profile file. Both are for one thread at a time and may not be copied.
 #include <functional>
 #include <memory>
+#include <string>
 
 struct ProfileBatchState;
 struct ProfileReadScopeState;
+
+// How a commit is to go: replacing the file, or only telling what a replacement would be.
+struct ProfileCommitOptions {
+    bool preview = false;     // everything under the lock as for a commit, but the file stays as it is
+    bool keepBytes = false;   // fill the report's before and after
+};
+
+// What a commit did to the file, or in a preview would have done.
+struct ProfileCommitReport {
+    bool changed = false;     // the file's bytes differ from what the commit found
+    std::string before;       // the file as the commit found it, with the batch's earlier writes
+    std::string after;        // the file as the commit left it (or, in a preview, would have)
+};
 
 // Collects every WritePrivateProfileStringA on `path` made while it is alive and lands them in one
 // replacement of the file when Commit() is called: under the file's lock it re-reads the current
@@ -30,6 +44,10 @@ public:
     // can come between what it read and the replacement. When `decide` returns false, nothing is
     // written and Commit returns false with the last error as `decide` left it; the batch is spent.
     [[nodiscard]] bool Commit(const std::function<bool()>& decide);
+    // Commit(decide) that tells in `report` whether the file changed. A batch that joined another
+    // reports no change: its writes land, or would, with the outer batch.
+    [[nodiscard]] bool Commit(const std::function<bool()>& decide, const ProfileCommitOptions& options,
+                              ProfileCommitReport& report);
 
 private:
     std::unique_ptr<ProfileBatchState> m_state;

@@ -139,6 +139,40 @@ TEST(ProfileBatch, DecidesUnderTheLockOnTheFileAsItIsNow)
     close(go[1]);
 }
 
+TEST(ProfileBatch, ReportsWhatItsCommitChangedOrWouldChange)
+{
+    TempSystemDir dir;
+    const std::string path = dir.iniPath();
+    WriteFileBytes(path, "[s]\r\na=1\r\n");
+    const auto write = [&](const char* value) {
+        return [&path, value] { return WritePrivateProfileStringA("s", "a", value, path.c_str()) != 0; };
+    };
+    ProfileCommitReport report;
+    {
+        // A preview does everything but replace the file; the next read sees the file as it is.
+        ProfileBatch preview(path.c_str());
+        ASSERT_TRUE(preview.Commit(write("2"), {.preview = true, .keepBytes = true}, report));
+        EXPECT_TRUE(report.changed);
+        EXPECT_EQ(report.before, "[s]\r\na=1\r\n");
+        EXPECT_EQ(report.after, "[s]\r\na=2\r\n");
+    }
+    EXPECT_EQ(ReadFileBytes(path), "[s]\r\na=1\r\n");
+    EXPECT_EQ(Read(path, "s", "a"), "1");
+    {
+        ProfileBatch same(path.c_str());
+        ASSERT_TRUE(same.Commit(write("1"), {}, report));
+        EXPECT_FALSE(report.changed) << "the same value again changes nothing";
+        EXPECT_TRUE(report.before.empty()) << "bytes are kept only when asked for";
+    }
+    {
+        ProfileBatch commit(path.c_str());
+        ASSERT_TRUE(commit.Commit(write("3"), {.keepBytes = true}, report));
+        EXPECT_TRUE(report.changed);
+        EXPECT_EQ(report.after, ReadFileBytes(path));
+    }
+    EXPECT_EQ(Read(path, "s", "a"), "3");
+}
+
 TEST(ProfileReadScope, GivesOneVersionUntilItEndsOrWritesItself)
 {
     TempSystemDir dir;

@@ -55,25 +55,12 @@ bool SameLprQueues(const LprQueue* a, const LprQueue* b)
     return !a && !b;
 }
 
-// Compared as saved: a printing kind that is off writes none of its keys, so what memory still holds
-// for it does not count.
-bool SameEntry(const ServerEntry& a, const ServerEntry& b)
-{
-    if (!SameText(a.name, b.name) || a.nfsDriveMounts != b.nfsDriveMounts || a.nfsPrinterMounts != b.nfsPrinterMounts
-        || a.streamPrinting != b.streamPrinting || a.lprPrinting != b.lprPrinting)
-        return false;
-    if (a.streamPrinting
-        && (a.defaultStreamQueue != b.defaultStreamQueue || !SameStreamQueues(a.streamQueues, b.streamQueues)))
-        return false;
-    return !a.lprPrinting || SameLprQueues(a.lprQueues, b.lprQueues);
-}
-
 bool SameServer(const Server& a, const Server& b)
 {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (!SameEntry(*a[i], *b[i]))
+        if (!SameSavedEntry(*a[i], *b[i]))
             return false;
     }
     return true;
@@ -118,10 +105,21 @@ private:
 
 } // namespace
 
+bool SameSavedEntry(const ServerEntry& a, const ServerEntry& b)
+{
+    if (!SameText(a.name, b.name) || a.nfsDriveMounts != b.nfsDriveMounts || a.nfsPrinterMounts != b.nfsPrinterMounts
+        || a.streamPrinting != b.streamPrinting || a.lprPrinting != b.lprPrinting)
+        return false;
+    if (a.streamPrinting
+        && (a.defaultStreamQueue != b.defaultStreamQueue || !SameStreamQueues(a.streamQueues, b.streamQueues)))
+        return false;
+    return !a.lprPrinting || SameLprQueues(a.lprQueues, b.lprQueues);
+}
+
 bool SameServerLists(const ServerEntry* first, const ServerEntry* second)
 {
     for (; first && second; first = first->next, second = second->next) {
-        if (!SameEntry(*first, *second))
+        if (!SameSavedEntry(*first, *second))
             return false;
     }
     return !first && !second;

@@ -56,6 +56,11 @@ struct MergeDecisions {
     OwnedServerList seen;
 };
 
+// Whether two entries save alike: the same name and flags and, where a printing kind is on, the
+// same defaultStreamQueue and queues of that kind (what memory holds for a kind that is off is
+// never written).
+[[nodiscard]] bool SameSavedEntry(const ServerEntry& first, const ServerEntry& second);
+
 // Whether two lists save alike: the same servers in the same order with the same values.
 [[nodiscard]] bool SameServerLists(const ServerEntry* first, const ServerEntry* second);
 

@@ -1,0 +1,7 @@
+#pragma once
+// `show` for people: the servers, their queues and the options as aligned tables.
+#include "cli/configuration.h"
+
+#include <string>
+
+[[nodiscard]] std::string ConfigurationTable(const Configuration& configuration, const std::string& version);

@@ -1,0 +1,9 @@
+#pragma once
+// What `apply --diff` prints: the change from one version of kqnet.ini to another.
+#include <string>
+#include <string_view>
+
+// The unified diff (the form of "diff -u", three lines of context) that turns `before` into
+// `after`, both sides labelled `label`; empty when they are equal. Lines end at LF, CRLF or CR, as
+// the profile functions read them; the file's Latin-1 text is given as UTF-8.
+[[nodiscard]] std::string UnifiedDiff(std::string_view before, std::string_view after, std::string_view label);

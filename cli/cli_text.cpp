@@ -305,6 +305,14 @@ std::string Text(CliText text, std::initializer_list<std::string_view> arguments
     return result;
 }
 
+std::string Heading(CliText text)
+{
+    std::string heading(1, '\n');
+    heading += Text(text);
+    heading += '\n';
+    return heading;
+}
+
 std::string RuleMessage(uint32_t id)
 {
     const char* found = FindString(id);

@@ -154,5 +154,8 @@ enum class CliText {
 // The text, with %1, %2, ... replaced by `arguments` in order.
 [[nodiscard]] std::string Text(CliText text, std::initializer_list<std::string_view> arguments = {});
 
+// A blank line, then the text on a line of its own: the title of a part of the output.
+[[nodiscard]] std::string Heading(CliText text);
+
 // The dialogs' message of string id `id`, on one line.
 [[nodiscard]] std::string RuleMessage(uint32_t id);

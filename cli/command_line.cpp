@@ -191,16 +191,33 @@ std::optional<Failure> ParseOptionsAndArguments(const std::vector<std::string>& 
     return std::nullopt;
 }
 
+// " NAME [PORT]": the command's arguments as its usage shows them.
+std::string ArgumentsOf(const CommandSpec& command)
+{
+    std::string text;
+    for (const ArgumentSpec& argument : command.arguments) {
+        text += argument.required ? " " : " [";
+        text += argument.name;
+        if (!argument.required)
+            text += ']';
+    }
+    return text;
+}
+
 std::string UsageLine(const CommandSpec& command)
 {
-    std::string line = std::string(kProgram) + " " + std::string(command.words);
-    for (const ArgumentSpec& argument : command.arguments)
-        line += argument.required ? " " + std::string(argument.name) : " [" + std::string(argument.name) + "]";
+    std::string line(kProgram);
+    line += ' ';
+    line += command.words;
+    line += ArgumentsOf(command);
     for (const OptionSpec& option : command.options) {
-        line += " [" + std::string(option.name);
-        if (!option.valueName.empty())
-            line += " " + std::string(option.valueName);
-        line += "]";
+        line += " [";
+        line += option.name;
+        if (!option.valueName.empty()) {
+            line += ' ';
+            line += option.valueName;
+        }
+        line += ']';
     }
     return line;
 }
@@ -224,8 +241,7 @@ std::string CommandList(std::string_view group)
         if (!group.empty() && GroupOf(command) != group)
             continue;
         std::string words(command.words);
-        for (const ArgumentSpec& argument : command.arguments)
-            words += argument.required ? " " + std::string(argument.name) : " [" + std::string(argument.name) + "]";
+        words += ArgumentsOf(command);
         rows.emplace_back(std::move(words), Text(command.summary));
     }
     return Columns(rows);
@@ -298,26 +314,28 @@ std::string HelpText(const CommandSpec* command, std::string_view group)
         text += std::string(usage.size(), ' ') + " " + std::string(kProgram) + " --help | --version\n\n";
         text += Text(CliText::ProgramSummary) + "\n\n" + Text(CliText::HelpCommands) + "\n" + CommandList(group);
         if (group.empty()) {
-            text += "\n" + Text(CliText::HelpOptions) + "\n";
+            text += Heading(CliText::HelpOptions);
             text += Columns({{"-h, --help", Text(CliText::HelpOptionHelp)},
                              {"--version", Text(CliText::HelpOptionVersion)}});
         }
-        return text + "\n" + Text(CliText::HelpMore) + "\n";
+        return text + Heading(CliText::HelpMore);
     }
     std::string text = usage + " " + UsageLine(*command) + "\n\n" + Text(command->summary) + "\n";
     if (!command->arguments.empty()) {
         std::vector<std::pair<std::string, std::string>> rows;
         for (const ArgumentSpec& argument : command->arguments)
             rows.emplace_back(argument.name, Text(argument.help));
-        text += "\n" + Text(CliText::HelpArguments) + "\n" + Columns(rows);
+        text += Heading(CliText::HelpArguments) + Columns(rows);
     }
     std::vector<std::pair<std::string, std::string>> rows;
     for (const OptionSpec& option : command->options) {
         std::string name(option.name);
-        if (!option.valueName.empty())
-            name += " " + std::string(option.valueName);
+        if (!option.valueName.empty()) {
+            name += ' ';
+            name += option.valueName;
+        }
         rows.emplace_back(std::move(name), Text(option.help));
     }
     rows.emplace_back("-h, --help", Text(CliText::HelpOptionHelp));
-    return text + "\n" + Text(CliText::HelpOptions) + "\n" + Columns(rows);
+    return text + Heading(CliText::HelpOptions) + Columns(rows);
 }

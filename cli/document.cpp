@@ -1,6 +1,7 @@
 #include "cli/document.h"
 
 #include "cli/cli_text.h"
+#include "cli/json_writer.h"
 #include "cli/latin1.h"
 #include "config/field_rules.h"
 #include "config/text_field.h"
@@ -14,7 +15,6 @@
 namespace {
 
 using Json = nlohmann::json;
-using OrderedJson = nlohmann::ordered_json;
 
 constexpr uint32_t kHighestPort = 65536;
 
@@ -23,25 +23,45 @@ std::string Utf8(const char (&field)[kTextFieldSize])
     return Latin1ToUtf8(FieldText(field));
 }
 
-OrderedJson ServerJson(const ServerEntry& entry)
+void WriteServer(JsonWriter& json, const ServerEntry& entry)
 {
-    OrderedJson server;
-    server["name"] = Utf8(entry.name);
-    server["nfsDriveMounts"] = entry.nfsDriveMounts != 0;
-    server["nfsPrinterMounts"] = entry.nfsPrinterMounts != 0;
-    server["streamPrinting"] = entry.streamPrinting != 0;
-    server["lprPrinting"] = entry.lprPrinting != 0;
-    server["defaultStreamQueue"] = entry.defaultStreamQueue != 0;
-    OrderedJson& streams = server["streamQueues"] = OrderedJson::array();
-    for (const StreamQueue* queue = entry.streamQueues; queue; queue = queue->next)
-        streams.push_back({{"port", queue->port}, {"telnetNegotiation", queue->telnetNegotiation != 0}});
-    OrderedJson& lprs = server["lprQueues"] = OrderedJson::array();
-    for (const LprQueue* queue = entry.lprQueues; queue; queue = queue->next)
-        lprs.push_back({{"queueName", Utf8(queue->queueName)},
-                        {"filter", Utf8(queue->filter)},
-                        {"userName", Utf8(queue->userName)},
-                        {"personalName", Utf8(queue->personalName)}});
-    return server;
+    json.BeginObject();
+    json.Key("name");
+    json.String(Utf8(entry.name));
+    const std::pair<const char*, int32_t> flags[] = {
+        {"nfsDriveMounts", entry.nfsDriveMounts}, {"nfsPrinterMounts", entry.nfsPrinterMounts},
+        {"streamPrinting", entry.streamPrinting}, {"lprPrinting", entry.lprPrinting},
+        {"defaultStreamQueue", entry.defaultStreamQueue},
+    };
+    for (const auto& [key, flag] : flags) {
+        json.Key(key);
+        json.Bool(flag != 0);
+    }
+    json.Key("streamQueues");
+    json.BeginArray();
+    for (const StreamQueue* queue = entry.streamQueues; queue; queue = queue->next) {
+        json.BeginObject();
+        json.Key("port");
+        json.Number(queue->port);
+        json.Key("telnetNegotiation");
+        json.Bool(queue->telnetNegotiation != 0);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.Key("lprQueues");
+    json.BeginArray();
+    for (const LprQueue* queue = entry.lprQueues; queue; queue = queue->next) {
+        json.BeginObject();
+        for (const auto& [key, text] : {std::pair{"queueName", &queue->queueName}, std::pair{"filter", &queue->filter},
+                                        std::pair{"userName", &queue->userName},
+                                        std::pair{"personalName", &queue->personalName}}) {
+            json.Key(key);
+            json.String(Utf8(*text));
+        }
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
 }
 
 // A text a record's field can hold as it is: no NUL (it would end the text) and at most 259 bytes.
@@ -285,18 +305,35 @@ bool ReadOptions(DocumentReader& reader, const Json& root, OptionsRequest& reque
 
 std::string ConfigurationJson(const Configuration& configuration, const std::string& version)
 {
-    OrderedJson root;
-    root["version"] = version;
-    OrderedJson& servers = root["servers"] = OrderedJson::array();
+    std::string out;
+    JsonWriter json(out);
+    json.BeginObject();
+    json.Key("version");
+    json.String(version);
+    json.Key("servers");
+    json.BeginArray();
     for (const ServerEntry* entry = configuration.servers.get(); entry; entry = entry->next)
-        servers.push_back(ServerJson(*entry));
-    OrderedJson& options = root["options"];
-    options["defaultUserName"] = Latin1ToUtf8(configuration.Stored(GlobalOption::UserName).value_or(""));
-    options["networkWarnings"] = configuration.warnings != 0;
-    options["restoreConnections"] = configuration.restore != 0;
-    options["fileProtection"] = {{"useParent", (configuration.protection & kFileProtUseParent) != 0},
-                                 {"mask", OctalMask(configuration.protection)}};
-    return root.dump(2) + "\n";
+        WriteServer(json, *entry);
+    json.EndArray();
+    json.Key("options");
+    json.BeginObject();
+    json.Key("defaultUserName");
+    json.String(Latin1ToUtf8(configuration.Stored(GlobalOption::UserName).value_or("")));
+    json.Key("networkWarnings");
+    json.Bool(configuration.warnings != 0);
+    json.Key("restoreConnections");
+    json.Bool(configuration.restore != 0);
+    json.Key("fileProtection");
+    json.BeginObject();
+    json.Key("useParent");
+    json.Bool((configuration.protection & kFileProtUseParent) != 0);
+    json.Key("mask");
+    json.String(OctalMask(configuration.protection));
+    json.EndObject();
+    json.EndObject();
+    json.EndObject();
+    out += '\n';
+    return out;
 }
 
 std::optional<Failure> ParseDocument(std::string_view text, std::string_view origin, Document& document)

@@ -26,7 +26,10 @@ Failure Refusal(CliText text)
 
 std::string Quoted(std::string_view bytes)
 {
-    return "'" + PrintableText(bytes) + "'";
+    std::string quoted(1, '\'');
+    quoted += PrintableText(bytes);
+    quoted += '\'';
+    return quoted;
 }
 
 // A command-line text as the file's bytes.

@@ -74,10 +74,10 @@ std::string ConfigurationTable(const Configuration& configuration, const std::st
                        Text(CliText::StreamColumn), Text(CliText::LprColumn), Text(CliText::DefaultQueueColumn)},
                       servers);
     if (!streams.empty())
-        text += "\n" + Text(CliText::StreamQueuesTitle) + "\n"
+        text += Heading(CliText::StreamQueuesTitle)
               + Table({Text(CliText::ServerColumn), Text(CliText::PortColumn), Text(CliText::TelnetColumn)}, streams);
     if (!lprs.empty())
-        text += "\n" + Text(CliText::LprQueuesTitle) + "\n"
+        text += Heading(CliText::LprQueuesTitle)
               + Table({Text(CliText::ServerColumn), Text(CliText::QueueColumn), Text(CliText::FilterColumn),
                        Text(CliText::UserNameColumn), Text(CliText::PersonalNameColumn)},
                       lprs);
@@ -94,5 +94,5 @@ std::string ConfigurationTable(const Configuration& configuration, const std::st
     };
     // The options are a table without a header.
     const std::string table = Table({"", ""}, options);
-    return text + "\n" + Text(CliText::OptionsTitle) + "\n" + table.substr(table.find('\n') + 1);
+    return text + Heading(CliText::OptionsTitle) + table.substr(table.find('\n') + 1);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and runs them: loading and saving the server list against its
-# floors (inih parsing the same file; one atomic write of the same bytes), and opening the main window
-# on the Qt host against a bare list widget of the same names; then prints the ratios.
+# floors (inih parsing the same file; one atomic write of the same bytes), norvanectl's show --json
+# and apply against the store's own load and save, and opening the main window on the Qt host
+# against a bare list widget of the same names; then prints the ratios.
 # Extra arguments go to norvane_bench (e.g. --benchmark_repetitions=3). Installs what it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,6 +34,14 @@ awk -F, '
             n = sizes[i]
             printf "%-8s %-22s %-22s\n", n, ratio(t["BM_LoadServerList", n], t["BM_InihParse", n]),
                    ratio(t["BM_SaveServerList", n], t["BM_AtomicWrite", n])
+        }
+        print ""
+        printf "%-8s %-30s %-30s\n", "servers", "norvanectl show --json / load", "norvanectl apply / load + save"
+        for (i = 1; i <= count; ++i) {
+            n = sizes[i]
+            if ((("BM_NorvanectlShowJson", n) in t))
+                printf "%-8s %-30s %-30s\n", n, ratio(t["BM_NorvanectlShowJson", n], t["BM_LoadServerList", n]),
+                       ratio(t["BM_NorvanectlApplyOneServer", n], t["BM_LoadAndSaveServerList", n])
         }
         print ""
         printf "%-16s %-10s %-10s\n", "ten times more", "load", "save"

@@ -16,7 +16,9 @@ DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
 fail() { echo "check_install: $*" >&2; exit 1; }
 
 expected="usr/bin/norvane
+usr/bin/norvanectl
 usr/share/applications/norvane.desktop
+usr/share/bash-completion/completions/norvanectl
 usr/share/doc/norvane/changelog.Debian.gz
 usr/share/doc/norvane/copyright
 usr/share/icons/hicolor/16x16/apps/norvane.png
@@ -27,6 +29,7 @@ usr/share/icons/hicolor/64x64/apps/norvane.png
 usr/share/icons/hicolor/scalable/apps/norvane.svg
 usr/share/lintian/overrides/norvane
 usr/share/man/man1/norvane.1.gz
+usr/share/man/man1/norvanectl.1.gz
 usr/share/man/man5/kqnet.ini.5.gz
 usr/share/metainfo/org.norvane.Norvane.metainfo.xml
 usr/share/norvane/help/norvane-help.txt"
@@ -74,4 +77,8 @@ if [ ${#trace[@]} -gt 0 ]; then
     grep -q "\"$stage/usr/share/norvane/help/norvane-help.txt\", O_RDONLY[^=]*= [0-9]" "$system_dir/opened" ||
         fail "the installed program did not read its help topics"
 fi
-echo "check_install: the staged installation is complete and starts"
+# norvanectl runs from the staged copy too, on the same system directory.
+version=$("$stage/usr/bin/norvanectl" --version) || fail "the installed norvanectl does not start"
+NORVANE_SYSTEM_DIR="$system_dir" "$stage/usr/bin/norvanectl" show >/dev/null ||
+    fail "the installed norvanectl cannot show the configuration"
+echo "check_install: the staged installation is complete and starts ($version too)"

@@ -1,10 +1,13 @@
 # Sourced by the build scripts: installs the Debian packages Norvane needs, skipping what is present.
 # Needs root, or sudo for apt-get.
 
-norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libncurses-dev"
+# norvanectl reads and writes JSON with nlohmann-json and digests with OpenSSL's libcrypto.
+norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libncurses-dev
+    nlohmann-json3-dev libssl-dev"
 # acl, attr: the tests that a save keeps access control lists and attributes; fusefat, dosfstools:
-# the test on a file system without hard links.
-norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev tmux acl attr fusefat dosfstools"
+# the test on a file system without hard links; ansible-core: the playbook of norvanectl's test.
+norvane_packages_test="googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev tmux acl attr fusefat dosfstools
+    ansible-core"
 # The validators of the desktop entry, the AppStream data and the manual pages, which the tests run.
 norvane_packages_metadata="desktop-file-utils appstream man-db"
 # Building and judging the Debian package: dpkg-shlibdeps and dpkg-buildflags (dpkg-dev), lintian.

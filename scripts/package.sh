@@ -30,7 +30,8 @@ rm -f "$build"/norvane_*.deb
 package=$(ls "$build"/norvane_*.deb)
 fail() { echo "package: $*" >&2; exit 1; }
 contents=$(dpkg-deb -c "$package")
-for file in ./usr/bin/norvane ./usr/share/applications/norvane.desktop \
+for file in ./usr/bin/norvane ./usr/bin/norvanectl ./usr/share/man/man1/norvanectl.1.gz \
+            ./usr/share/bash-completion/completions/norvanectl ./usr/share/applications/norvane.desktop \
             ./usr/share/icons/hicolor/scalable/apps/norvane.svg ./usr/share/icons/hicolor/48x48/apps/norvane.png \
             ./usr/share/norvane/help/norvane-help.txt ./usr/share/doc/norvane/copyright; do
     grep -q " $file\$" <<<"$contents" || fail "$package lacks $file"

@@ -4,6 +4,9 @@
 #include "config/profile_result.h"
 #include "platform/file_failure.h"
 
+#include <cstdint>
+#include <string>
+
 enum class SaveProblem {
     None,
     NoSystemDirectory,   // no profile path can be formed
@@ -25,3 +28,17 @@ ProfileResult SaveRefused(SaveFailure* why, const char* path, SaveProblem otherw
 
 // Marks a save as successful in `why` (when not null) and returns ProfileOk.
 ProfileResult SaveSucceeded(SaveFailure* why);
+
+// The words of a refusal's reason, for every program that tells it: the string (res/resource_ids.h)
+// that says why, with the text for its "%1" (the process holding a lock); or, for a system call that
+// failed, no string and the errno whose description says why.
+struct FailureReason {
+    uint32_t stringId = 0;
+    std::string argument;
+    int error = 0;
+};
+[[nodiscard]] FailureReason ReasonOf(const FileFailure& failure);
+[[nodiscard]] FailureReason ReasonOf(const SaveFailure& failure);
+
+// The file a failed save names: the one refused, or "kqnet.ini" when there is no system directory.
+[[nodiscard]] std::string SaveFailureFile(const SaveFailure& failure);

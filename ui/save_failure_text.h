@@ -7,9 +7,7 @@
 // The file and its reason: "/home/ann/.config/norvane/.kqnet.ini.lock: not a regular file".
 std::string DescribeFileFailure(const FileFailure& failure);
 
-// The file a failed save names (kqnet.ini, its lock file, ...; "kqnet.ini" when there is no system
-// directory) and why it was refused.
-std::string SaveFailureFile(const SaveFailure& failure);
+// Why a save was refused (the file it names is SaveFailureFile's).
 std::string SaveFailureReason(const SaveFailure& failure);
 // Both in one: "<file>: <reason>", or the reason alone when there is no file to name.
 std::string DescribeSaveFailure(const SaveFailure& failure);

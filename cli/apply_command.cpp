@@ -14,10 +14,8 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace {
 
@@ -54,14 +52,14 @@ std::optional<Failure> CheckServers(const ServerEntry* servers, const Configurat
         if (refusal == 0 && names[ProfileNameKey(entry->name)] > 1)
             refusal = IDS_SERVER_NAME_TAKEN;
         if (refusal != 0)
-            return Refused(where, RuleMessage(refusal));
+            return Refused(where, TableText(refusal));
         size_t k = 0;
         for (const LprQueue* queue = entry->lprQueues; queue; queue = queue->next, ++k) {
             const std::string at = where + ".lprQueues[" + std::to_string(k) + "]";
             if (queue->queueName[0] == '\0')
                 return Refused(at, Text(CliText::EmptyQueueName));
             if (const auto lpr = LprQueueRefusal({queue->queueName, queue->filter, queue->userName, queue->personalName}))
-                return Refused(at, RuleMessage(lpr->messageId));
+                return Refused(at, TableText(lpr->messageId));
         }
     }
     return std::nullopt;
@@ -118,9 +116,9 @@ std::optional<Failure> RunApply(const Invocation& invocation, Streams& streams, 
             // The options first, as the Global Options dialog writes them before the main window's OK.
             if (auto failed = WriteOptions(document.options, now))
                 return failed;
-            SetLastError(0);
-            if (document.servers && SaveServerList(document.servers->get()) != ProfileOk)
-                return WriteFailure(ProfilePathForMessages(), GetLastError());
+            SaveFailure why;
+            if (document.servers && SaveServerList(document.servers->get(), &why) != ProfileOk)
+                return ProfileWriteFailure(why);
             warningsOn = WarningsOn(document.options, now);
             return std::nullopt;
         },
@@ -128,7 +126,7 @@ std::optional<Failure> RunApply(const Invocation& invocation, Streams& streams, 
     if (failure)
         return failure;
     if (!request.preview && document.options.Any())
-        NotifyNetworkComponent(warningsOn);
+        NotifyNetworkComponent(warningsOn, streams.err);
     differs = request.preview && outcome.changed;
 
     const std::string diff = request.keepBytes ? UnifiedDiff(outcome.before, outcome.after, outcome.path) : "";

@@ -289,20 +289,29 @@ const char* Template(CliText text)
 
 } // namespace
 
-std::string Text(CliText text, std::initializer_list<std::string_view> arguments)
+namespace {
+
+std::string Substitute(std::string_view pattern, std::initializer_list<std::string_view> arguments)
 {
-    const std::string_view pattern = Template(text);
     std::string result;
     for (size_t i = 0; i < pattern.size(); ++i) {
-        const size_t n = i + 1 < pattern.size() ? static_cast<size_t>(pattern[i + 1] - '1') : arguments.size();
-        if (pattern[i] == '%' && n < arguments.size()) {
-            result += arguments.begin()[n];
+        const bool placeholder = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1'
+                              && static_cast<size_t>(pattern[i + 1] - '1') < arguments.size();
+        if (placeholder) {
+            result += arguments.begin()[pattern[i + 1] - '1'];
             ++i;
         } else {
             result += pattern[i];
         }
     }
     return result;
+}
+
+} // namespace
+
+std::string Text(CliText text, std::initializer_list<std::string_view> arguments)
+{
+    return Substitute(Template(text), arguments);
 }
 
 std::string Heading(CliText text)
@@ -313,16 +322,17 @@ std::string Heading(CliText text)
     return heading;
 }
 
-std::string RuleMessage(uint32_t id)
+std::string TableText(uint32_t id, std::initializer_list<std::string_view> arguments)
 {
     const char* found = FindString(id);
-    std::string message = found ? found : "";
     // Message boxes break lines; a message on standard error is one line.
     std::string line;
-    for (const char c : message) {
-        if (c == '\r')
-            continue;
-        line += c == '\n' ? ' ' : c;
+    for (const char c : Substitute(found ? found : "", arguments)) {
+        const bool lineBreak = c == '\r' || c == '\n';
+        if (!lineBreak)
+            line += c;
+        else if (!line.empty() && line.back() != ' ')
+            line += ' ';
     }
     return line;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Every text norvanectl shows of its own, in one table, so that each can be translated in one place.
-// The messages of the field rules are the dialogs' own, from the string table (RuleMessage).
+// The messages of the field rules are the dialogs' own, from the string table (TableText).
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -157,5 +157,6 @@ enum class CliText {
 // A blank line, then the text on a line of its own: the title of a part of the output.
 [[nodiscard]] std::string Heading(CliText text);
 
-// The dialogs' message of string id `id`, on one line.
-[[nodiscard]] std::string RuleMessage(uint32_t id);
+// String `id` of the dialogs' string table (a rule's message, a reason), on one line, with %1, %2,
+// ... replaced by `arguments`.
+[[nodiscard]] std::string TableText(uint32_t id, std::initializer_list<std::string_view> arguments = {});

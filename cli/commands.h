@@ -11,6 +11,7 @@
 struct Streams {
     std::istream& in;
     std::ostream& out;
+    std::ostream& err;   // for warnings; errors are the caller's to print
 };
 
 using CommandFunction = std::optional<Failure> (*)(const Invocation& invocation, Streams& streams, bool& differs);

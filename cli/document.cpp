@@ -172,7 +172,7 @@ bool ReadStreamQueues(DocumentReader& reader, const Json& list, const std::strin
         // negative as unsigned.
         const uint64_t value = port->is_number_unsigned() ? port->get<uint64_t>() : 0;
         if (value < 1 || value > kHighestPort)
-            return reader.Refuse(at + ".port", RuleMessage(IDS_PORT_RANGE));
+            return reader.Refuse(at + ".port", TableText(IDS_PORT_RANGE));
         auto* queue = new StreamQueue{};
         queue->port = static_cast<uint32_t>(value);
         *tail = queue;
@@ -203,7 +203,7 @@ bool ReadLprQueues(DocumentReader& reader, const Json& list, const std::string& 
         if (!FitsField(fields.queueName) || !FitsField(fields.filter) || !FitsField(fields.userName)
             || !FitsField(fields.personalName)) {
             const std::optional<LprRefusal> refusal = LprQueueRefusal(fields);
-            return reader.Refuse(at, RuleMessage(refusal ? refusal->messageId : IDS_LPR_QUEUE_TOO_LONG));
+            return reader.Refuse(at, TableText(refusal ? refusal->messageId : IDS_LPR_QUEUE_TOO_LONG));
         }
         auto* queue = new LprQueue{};
         *tail = queue;
@@ -229,7 +229,7 @@ bool ReadServer(DocumentReader& reader, const Json& item, const std::string& pat
         return reader.Fail(ExitStatus::Usage, Text(CliText::MissingKey, {reader.Where(path), "name"}));
     if (!FitsField(*name)) {
         const uint32_t refusal = ServerNameRefusal(*name, nullptr, nullptr);
-        return reader.Refuse(path, RuleMessage(refusal ? refusal : IDS_SERVER_NAME_TOO_LONG));
+        return reader.Refuse(path, TableText(refusal ? refusal : IDS_SERVER_NAME_TOO_LONG));
     }
     StoreFieldText(entry.name, *name);
     if (!reader.Flag(item, "nfsDriveMounts", path, false, entry.nfsDriveMounts)
@@ -296,7 +296,7 @@ bool ReadOptions(DocumentReader& reader, const Json& root, OptionsRequest& reque
     if (request.userName && !FitsField(*request.userName)) {
         const uint32_t refusal = UserNameRefusal(*request.userName);
         return reader.Fail(ExitStatus::Refused, reader.Where(path + ".defaultUserName") + ": "
-                                                    + (refusal ? RuleMessage(refusal) : Text(CliText::UserNameTooLong)));
+                                                    + (refusal ? TableText(refusal) : Text(CliText::UserNameTooLong)));
     }
     return ReadProtection(reader, options, request);
 }

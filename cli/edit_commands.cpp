@@ -68,7 +68,7 @@ std::optional<Failure> RunEdit(const Invocation& invocation, Streams& streams, b
             },
             outcome);
         if (!failure)
-            NotifyNetworkComponent(warningsOn);
+            NotifyNetworkComponent(warningsOn, streams.err);
     } else {
         std::string name;
         if (auto refused = ToBytes(invocation.arguments[0], invocation.command->arguments[0].name, name))
@@ -82,9 +82,9 @@ std::optional<Failure> RunEdit(const Invocation& invocation, Streams& streams, b
                 now.servers.reset(list);
                 if (refused)
                     return refused;
-                SetLastError(0);
-                if (SaveServerList(now.servers.get()) != ProfileOk)
-                    return WriteFailure(ProfilePathForMessages(), GetLastError());
+                SaveFailure why;
+                if (SaveServerList(now.servers.get(), &why) != ProfileOk)
+                    return ProfileWriteFailure(why);
                 return std::nullopt;
             },
             outcome);

@@ -12,33 +12,52 @@
 
 namespace {
 
-std::string Reason(uint32_t error, uint32_t withoutError)
+std::string Reason(const SaveFailure& why)
 {
-    return error != 0 ? std::strerror(static_cast<int>(error)) : RuleMessage(withoutError);
+    const FailureReason reason = ReasonOf(why);
+    return reason.stringId != 0 ? TableText(reason.stringId, {reason.argument}) : std::strerror(reason.error);
 }
 
 } // namespace
 
-std::string ProfilePathForMessages()
+std::string DescribeFile(const FileFailure& failure)
 {
-    char path[kProfilePathSize];
-    return GetProfilePath(path) ? path : "kqnet.ini";
+    return TableText(IDS_FILE_AND_REASON, {failure.path, Reason({SaveProblem::File, failure})});
 }
 
 Failure ReadFailure(std::string_view path, uint32_t error)
 {
-    return {ExitStatus::FileFailure, Text(CliText::CannotRead, {path, Reason(error, IDS_SAVE_NO_SYSTEM_DIRECTORY)})};
+    return {ExitStatus::FileFailure, Text(CliText::CannotRead, {path, std::strerror(static_cast<int>(error))})};
 }
 
-Failure WriteFailure(std::string_view path, uint32_t error)
+Failure ProfileReadFailure(const SaveFailure& why)
 {
-    return {ExitStatus::FileFailure, Text(CliText::CannotWrite, {path, Reason(error, IDS_SAVE_LINE_TOO_LONG)})};
+    return {ExitStatus::FileFailure, Text(CliText::CannotRead, {SaveFailureFile(why), Reason(why)})};
+}
+
+Failure ProfileWriteFailure(const SaveFailure& why)
+{
+    return {ExitStatus::FileFailure, Text(CliText::CannotWrite, {SaveFailureFile(why), Reason(why)})};
+}
+
+SaveFailure LastRefusal(const char* path)
+{
+    SaveFailure why;
+    (void)SaveRefused(&why, path, SaveProblem::TextTooLong);
+    return why;
+}
+
+Failure OutOfMemory(bool writing)
+{
+    char path[kProfilePathSize];
+    const SaveFailure why{SaveProblem::File, RefusedFile(GetProfilePath(path) ? path : "kqnet.ini", ENOMEM)};
+    return writing ? ProfileWriteFailure(why) : ProfileReadFailure(why);
 }
 
 Failure NoSystemDirectory(bool writing)
 {
-    const std::string reason = RuleMessage(IDS_SAVE_NO_SYSTEM_DIRECTORY);
-    return {ExitStatus::FileFailure, Text(writing ? CliText::CannotWrite : CliText::CannotRead, {"kqnet.ini", reason})};
+    const SaveFailure why{SaveProblem::NoSystemDirectory, {}};
+    return writing ? ProfileWriteFailure(why) : ProfileReadFailure(why);
 }
 
 std::optional<std::string> ReadFileContents(const std::string& path, int& error)

@@ -1,19 +1,25 @@
 #pragma once
 // Reading files, and failures to read or write one as one line naming the file and the reason.
 #include "cli/exit_status.h"
+#include "config/save_failure.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The path of kqnet.ini, or "kqnet.ini" when there is no system directory.
-[[nodiscard]] std::string ProfilePathForMessages();
-
-// `error` is an errno value; 0 for a write that no system call refused (a key or line too long to
-// store), or for no system directory at all.
+// A file named on the command line that cannot be read; `error` is an errno value.
 [[nodiscard]] Failure ReadFailure(std::string_view path, uint32_t error);
-[[nodiscard]] Failure WriteFailure(std::string_view path, uint32_t error);
+// kqnet.ini (or the lock file, the folder...) refused a read or a save, named with the reason in the
+// dialogs' words.
+[[nodiscard]] Failure ProfileReadFailure(const SaveFailure& why);
+[[nodiscard]] Failure ProfileWriteFailure(const SaveFailure& why);
+// What the platform last refused about `path`, as a SaveFailure (a text too long when no call failed).
+[[nodiscard]] SaveFailure LastRefusal(const char* path);
+// "<file>: <reason>", in the dialogs' words.
+[[nodiscard]] std::string DescribeFile(const FileFailure& failure);
+// Memory for the configuration ran out while kqnet.ini was read or changed.
+[[nodiscard]] Failure OutOfMemory(bool writing);
 // kqnet.ini cannot even be named.
 [[nodiscard]] Failure NoSystemDirectory(bool writing);
 

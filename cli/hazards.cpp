@@ -195,7 +195,7 @@ private:
         if (server.name.empty())
             Add(line, server.name, key, Text(CliText::HazardEmptyName));
         else if (const uint32_t refusal = ServerNameRefusal(server.name, nullptr, nullptr))
-            Add(line, server.name, key, RuleMessage(refusal));
+            Add(line, server.name, key, TableText(refusal));
         m_servers.push_back(std::move(server));
     }
 
@@ -234,7 +234,7 @@ private:
             return;
         }
         if (const std::optional<LprRefusal> refusal = LprQueueRefusal({fields[0], fields[1], fields[2], fields[3]}))
-            Add(line, server.name, key, RuleMessage(refusal->messageId));
+            Add(line, server.name, key, TableText(refusal->messageId));
         if (fields[1].size() != 1 || kPrintFileLetters.find(fields[1][0]) == std::string_view::npos)
             Add(line, server.name, key, Text(CliText::HazardFilterLetter, {PrintableText(fields[1])}));
     }
@@ -296,7 +296,7 @@ private:
         if (!line || line->value.empty())
             return;
         if (const uint32_t refusal = UserNameRefusal(line->value))
-            Add(line->number, {}, line->key, RuleMessage(refusal));
+            Add(line->number, {}, line->key, TableText(refusal));
         if (line->value.size() >= kUserNameMaxSize)
             Add(line->number, {}, line->key, Text(CliText::HazardUserNameTooLong, {std::to_string(line->value.size())}));
     }

@@ -22,7 +22,7 @@ std::optional<Failure> WriteUnderLock(const WriteRequest& request, const Edit& e
         [&] {
             Configuration now;
             if (!ReadConfiguration(now)) {
-                failure = ReadFailure(path, GetLastError());
+                failure = ProfileReadFailure(LastRefusal(path));
                 return false;
             }
             if (request.ifMatch) {
@@ -40,7 +40,7 @@ std::optional<Failure> WriteUnderLock(const WriteRequest& request, const Edit& e
     if (failure)
         return failure;
     if (!committed)
-        return WriteFailure(path, GetLastError());
+        return ProfileWriteFailure(LastRefusal(path));
     outcome.changed = report.changed;
     outcome.before = std::move(report.before);
     outcome.after = std::move(report.after);

@@ -57,7 +57,7 @@ int RunNorvanectl(const std::vector<std::string>& arguments, std::istream& in, s
         out << "norvanectl " << NORVANE_VERSION << "\n";
         return static_cast<int>(ExitStatus::Success);
     }
-    Streams streams{in, out};
+    Streams streams{in, out, err};
     bool differs = false;
     if (const std::optional<Failure> failure = FunctionOf(invocation.command->id)(invocation, streams, differs))
         return Report(err, *failure);

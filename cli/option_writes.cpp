@@ -4,7 +4,7 @@
 #include "cli/files.h"
 #include "config/field_rules.h"
 #include "platform/component_library.h"
-#include "platform/last_error.h"
+#include "res/resource_ids.h"
 
 #include <cstdio>
 
@@ -54,19 +54,19 @@ OptionDecision Decide(GlobalOption option, const OptionsRequest& request, const 
     return {absent || wanted != shown, {}, wanted};
 }
 
-ProfileResult Write(GlobalOption option, const OptionDecision& value)
+ProfileResult Write(GlobalOption option, const OptionDecision& value, SaveFailure& why)
 {
     switch (option) {
     case GlobalOption::UserName:
-        return WriteDefaultUserName(value.userName.c_str());
+        return WriteDefaultUserName(value.userName.c_str(), &why);
     case GlobalOption::Restore:
-        return WriteRestoreConnections(value.number);
+        return WriteRestoreConnections(value.number, &why);
     case GlobalOption::Warnings:
-        return WriteNetworkWarnings(value.number);
+        return WriteNetworkWarnings(value.number, &why);
     case GlobalOption::FileProtection:
         break;
     }
-    return WriteFileProtection(value.number);
+    return WriteFileProtection(value.number, &why);
 }
 
 } // namespace
@@ -108,7 +108,7 @@ std::optional<Failure> CheckUserName(const OptionsRequest& request, const Config
     if (!request.userName || *request.userName == now.Stored(GlobalOption::UserName).value_or(""))
         return std::nullopt;
     if (const uint32_t refusal = UserNameRefusal(*request.userName))
-        return Failure{ExitStatus::Refused, RuleMessage(refusal)};
+        return Failure{ExitStatus::Refused, TableText(refusal)};
     // The dialogs show and take at most this many.
     if (request.userName->size() >= kUserNameMaxSize)
         return Failure{ExitStatus::Refused, Text(CliText::UserNameTooLong)};
@@ -123,9 +123,9 @@ std::optional<Failure> WriteOptions(const OptionsRequest& request, const Configu
     for (const GlobalOption option : {GlobalOption::UserName, GlobalOption::Restore, GlobalOption::Warnings,
                                       GlobalOption::FileProtection}) {
         const OptionDecision decision = Decide(option, request, now);
-        SetLastError(0);
-        if (decision.write && Write(option, decision) != ProfileOk)
-            return WriteFailure(ProfilePathForMessages(), GetLastError());
+        SaveFailure why;
+        if (decision.write && Write(option, decision, why) != ProfileOk)
+            return ProfileWriteFailure(why);
     }
     return std::nullopt;
 }
@@ -135,10 +135,11 @@ bool WarningsOn(const OptionsRequest& request, const Configuration& now)
     return request.warnings.value_or(now.warnings != 0);
 }
 
-void NotifyNetworkComponent(bool warningsOn)
+void NotifyNetworkComponent(bool warningsOn, std::ostream& err)
 {
     ComponentRequest message{};
     message.code = kWarningsRequestCode;
     message.value = warningsOn ? 0 : 1;
-    SendComponentRequest(message);
+    if (const FileFailure refused = SendComponentRequest(message))
+        err << "norvanectl: " << TableText(IDS_OPTIONS_COMPONENT_NOT_TOLD, {DescribeFile(refused)}) << "\n";
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,6 @@ struct OptionsRequest {
 [[nodiscard]] bool WarningsOn(const OptionsRequest& request, const Configuration& now);
 
 // Tells the network component whether warnings are off, as the Global Options dialog does at
-// every OK.
-void NotifyNetworkComponent(bool warningsOn);
+// every OK. When its library was refused, the options stay saved and `err` gets a warning that
+// names the library and the reason.
+void NotifyNetworkComponent(bool warningsOn, std::ostream& err);

@@ -16,7 +16,7 @@ Failure UsageError(CliText text, std::initializer_list<std::string_view> argumen
 
 Failure Refusal(uint32_t messageId)
 {
-    return {ExitStatus::Refused, RuleMessage(messageId)};
+    return {ExitStatus::Refused, TableText(messageId)};
 }
 
 Failure Refusal(CliText text)
@@ -96,7 +96,7 @@ ListEdit Modify(const std::string& name, EntryEdit edit)
             return failure;
         ServerList before = nullptr;
         if (CopyServerEntries(entry, before, false) != ProfileOk)
-            return WriteFailure(ProfilePathForMessages(), ENOMEM);
+            return OutOfMemory(true);
         const OwnedServerList owned(before);
         if (auto failure = edit(list, *entry))
             return failure;

@@ -5,9 +5,6 @@
 #include "cli/files.h"
 #include "cli/show_table.h"
 #include "config/server_file.h"
-#include "platform/last_error.h"
-
-#include <cerrno>
 
 std::optional<Failure> RunShow(const Invocation& invocation, Streams& streams, bool& /*differs*/)
 {
@@ -19,7 +16,7 @@ std::optional<Failure> RunShow(const Invocation& invocation, Streams& streams, b
         return ReadFailure(path, static_cast<uint32_t>(error));
     Configuration configuration;
     if (!ReadConfiguration(configuration))
-        return ReadFailure(path, ENOMEM);
+        return OutOfMemory(false);
     const std::string version = ConfigurationVersion(configuration);
     if (invocation.Has("--json"))
         streams.out << ConfigurationJson(configuration, version);

@@ -168,6 +168,9 @@ def main():
     # 1 is --check's "something would change".
     if rc not in (0, 1):
         module.fail_json(msg=err.strip() or out.strip(), rc=rc)
+    # A warning, such as a network component that was not told: the configuration is saved.
+    if err.strip():
+        module.warn(err.strip())
     outcome = json.loads(out)
     result = dict(changed=outcome["changed"], file=outcome["file"])
     if module._diff and outcome.get("diff"):

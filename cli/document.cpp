@@ -191,15 +191,18 @@ bool ReadLprQueues(DocumentReader& reader, const Json& list, const std::string& 
         const Json& item = list[k];
         if (!reader.Object(item, at, {"queueName", "filter", "userName", "personalName"}))
             return false;
-        std::optional<std::string> texts[4];
-        const char* keys[4] = {"queueName", "filter", "userName", "personalName"};
+        // The queue's texts in the order of its line; only the queue name must be given.
+        constexpr const char* kKeys[4] = {"queueName", "filter", "userName", "personalName"};
+        std::string texts[4];
         for (int i = 0; i < 4; ++i) {
-            if (!reader.Bytes(item, keys[i], at, texts[i]))
+            std::optional<std::string> text;
+            if (!reader.Bytes(item, kKeys[i], at, text))
                 return false;
+            if (!text && i == 0)
+                return reader.Fail(ExitStatus::Usage, Text(CliText::MissingKey, {reader.Where(at), kKeys[i]}));
+            texts[i] = text.value_or("");
         }
-        if (!texts[0])
-            return reader.Fail(ExitStatus::Usage, Text(CliText::MissingKey, {reader.Where(at), "queueName"}));
-        const LprQueueTexts fields{*texts[0], texts[1].value_or(""), texts[2].value_or(""), texts[3].value_or("")};
+        const LprQueueTexts fields{texts[0], texts[1], texts[2], texts[3]};
         if (!FitsField(fields.queueName) || !FitsField(fields.filter) || !FitsField(fields.userName)
             || !FitsField(fields.personalName)) {
             const std::optional<LprRefusal> refusal = LprQueueRefusal(fields);

@@ -11,7 +11,8 @@
 #include "res/resource_ids.h"
 #include "res/window_styles.h"
 #include "ui/tui/cell_layout.h"
-#include "ui/tui/control_shape.h"
+#include "ui/base/control_kind.h"
+#include "ui/tui/control_cells.h"
 
 using tui::CellLayout;
 
@@ -59,7 +60,7 @@ protected:
     bool Holds(size_t box, size_t inner) const
     {
         const ControlTemplate& control = m_template->controls[box];
-        return tui::IsGroupBox(control.className, control.style) && Contains(Units(box), Units(inner));
+        return ControlKindOf(control) == ControlKind::GroupBox && Contains(Units(box), Units(inner));
     }
 
     const DialogTemplate* m_template = nullptr;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 #include <cstring>
-#include <strings.h>
 #include <unordered_set>
 
 #include "res/window_styles.h"
+#include "ui/base/control_kind.h"
 #include "ui/base/dialog.h"
 #include "ui/base/window_api.h"
 
@@ -19,22 +19,6 @@ std::unordered_set<const LiveWindow*>& LiveWindows()
     return windows;
 }
 
-WindowKind KindOfClass(const std::string& className)
-{
-    // Window class names are case-insensitive on the platform.
-    static constexpr struct {
-        const char* name;
-        WindowKind kind;
-    } kinds[] = {
-        {"#32770", WindowKind::Dialog}, {"Button", WindowKind::Button},   {"Edit", WindowKind::Edit},
-        {"Static", WindowKind::Static}, {"ListBox", WindowKind::ListBox}, {"ComboBox", WindowKind::ComboBox},
-    };
-    for (const auto& entry : kinds)
-        if (strcasecmp(entry.name, className.c_str()) == 0)
-            return entry.kind;
-    return WindowKind::Other;
-}
-
 }   // namespace
 
 LiveWindow::LiveWindow(CDialog& dialog, HWND parent, int32_t id, std::string className, std::string text,
@@ -43,7 +27,7 @@ LiveWindow::LiveWindow(CDialog& dialog, HWND parent, int32_t id, std::string cla
       m_parent(parent),
       m_id(id),
       m_className(std::move(className)),
-      m_kind(KindOfClass(m_className)),
+      m_kind(WindowKindOf(m_className)),
       m_dialogUnits(dialogUnits),
       m_text(std::move(text)),
       m_style(style),

@@ -1,6 +1,7 @@
 #include "ui/base/user_input.h"
 
 #include "res/window_styles.h"
+#include "ui/base/control_kind.h"
 #include "ui/base/window_api.h"
 
 namespace {
@@ -28,11 +29,6 @@ void SendCommand(CDialog& dialog, int id)
                        reinterpret_cast<LPARAM>(dialog.GetDlgItem(id)));
 }
 
-bool IsAutoRadio(const LiveWindow& window)
-{
-    return window.kind() == WindowKind::Button && (window.style() & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-}
-
 // Checks `radio` and clears the other automatic radio buttons of its group: from the nearest
 // sibling at or before it that starts a group (WS_GROUP), or the first, up to the next one that does.
 void CheckInGroup(HWND radio)
@@ -48,7 +44,7 @@ void CheckInGroup(HWND radio)
         LiveWindow& sibling = *siblings[i];
         if (i > first && (sibling.style() & WS_GROUP))
             break;
-        if (IsAutoRadio(sibling))
+        if (IsAutoRadioButton(sibling))
             sibling.SetCheckState(&sibling == radio ? BST_CHECKED : BST_UNCHECKED);
     }
 }

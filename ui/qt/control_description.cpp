@@ -1,6 +1,7 @@
 #include "ui/qt/control_description.h"
 
 #include "res/window_styles.h"
+#include "ui/base/control_kind.h"
 #include "ui/base/dialog.h"
 #include "ui/base/help_dialog.h"
 #include "ui/qt/control_widgets.h"
@@ -11,8 +12,7 @@ namespace {
 
 bool IsTextLabel(const LiveWindow& window)
 {
-    return window.kind() == WindowKind::Static && !window.text().empty() &&
-           (window.style() & SS_TYPEMASK) != SS_ICON;
+    return ControlKindOf(window) == ControlKind::Label && !window.text().empty();
 }
 
 bool IsUsableId(int32_t id)
@@ -48,7 +48,7 @@ QString AccessibleName(const LiveWindow& window)
     for (const auto& sibling : window.parent()->children()) {
         if (sibling.get() == &window)
             break;
-        label = IsTextLabel(*sibling) ? sibling.get() : (TakesClicks(*sibling) ? nullptr : label);
+        label = IsTextLabel(*sibling) ? sibling.get() : (TakesInput(ControlKindOf(*sibling)) ? nullptr : label);
     }
     return label ? WithoutMnemonic(ToQString(label->text())) : QString();
 }

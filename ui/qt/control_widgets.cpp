@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "res/window_styles.h"
+#include "ui/base/control_kind.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_text.h"
 
@@ -73,33 +74,8 @@ protected:
     }
 };
 
-uint32_t ButtonType(const LiveWindow& window)
+QWidget* CreateLabel(QWidget* parent)
 {
-    return window.style() & BS_TYPEMASK;
-}
-
-bool IsCheckBox(const LiveWindow& window)
-{
-    return ButtonType(window) == BS_CHECKBOX || ButtonType(window) == BS_AUTOCHECKBOX;
-}
-
-bool IsRadioButton(const LiveWindow& window)
-{
-    return ButtonType(window) == BS_RADIOBUTTON || ButtonType(window) == BS_AUTORADIOBUTTON;
-}
-
-bool IsSeparator(const LiveWindow& window)
-{
-    const uint32_t type = window.style() & SS_TYPEMASK;
-    return type == SS_ETCHEDHORZ || ((window.style() & SS_SUNKEN) && window.text().empty());
-}
-
-QWidget* CreateStatic(const LiveWindow& window, QWidget* parent)
-{
-    if ((window.style() & SS_TYPEMASK) == SS_ICON)
-        return new IconWidget(IconResource(IconReference(window.text()).value_or(0)), parent);
-    if (IsSeparator(window))
-        return new SeparatorLine(parent);
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -107,18 +83,16 @@ QWidget* CreateStatic(const LiveWindow& window, QWidget* parent)
     return label;
 }
 
-QWidget* CreateButton(const LiveWindow& window, QWidget* parent)
+QWidget* CreateRadioButton(QWidget* parent)
 {
-    if (ButtonType(window) == BS_GROUPBOX)
-        return new QGroupBox(parent);
-    if (IsCheckBox(window))
-        return new WholeRectButton<QCheckBox>(parent);
-    if (IsRadioButton(window)) {
-        // The model decides which buttons form a group and clears the others.
-        auto* radio = new WholeRectButton<QRadioButton>(parent);
-        radio->setAutoExclusive(false);
-        return radio;
-    }
+    // The model decides which buttons form a group and clears the others.
+    auto* radio = new WholeRectButton<QRadioButton>(parent);
+    radio->setAutoExclusive(false);
+    return radio;
+}
+
+QWidget* CreatePushButton(QWidget* parent)
+{
     // Enter presses the model's default button, never the focused one by Qt's own rule.
     auto* button = new QPushButton(parent);
     button->setAutoDefault(false);
@@ -206,7 +180,7 @@ void ApplyStyle(QWidget& widget, const LiveWindow& window)
         edit->setMaxLength(window.textLimit() > 0 ? window.textLimit() : 32767);
     // Tab reaches tab stops only; a click still gives the focus to the other controls that take
     // clicks. Labels and group boxes never take the focus.
-    if (!TakesClicks(window))
+    if (!TakesInput(ControlKindOf(window)))
         widget.setFocusPolicy(Qt::NoFocus);
     else
         widget.setFocusPolicy((window.style() & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
@@ -216,21 +190,30 @@ void ApplyStyle(QWidget& widget, const LiveWindow& window)
 
 QWidget* CreateControlWidget(const LiveWindow& window, QWidget* parent)
 {
-    switch (window.kind()) {
-    case WindowKind::Button:
-        return CreateButton(window, parent);
-    case WindowKind::Edit:
+    switch (ControlKindOf(window)) {
+    case ControlKind::PushButton:
+        return CreatePushButton(parent);
+    case ControlKind::CheckBox:
+        return new WholeRectButton<QCheckBox>(parent);
+    case ControlKind::RadioButton:
+        return CreateRadioButton(parent);
+    case ControlKind::GroupBox:
+        return new QGroupBox(parent);
+    case ControlKind::Edit:
         return new QLineEdit(parent);
-    case WindowKind::ListBox:
+    case ControlKind::ListBox:
         return CreateListBox(window, parent);
-    case WindowKind::ComboBox:
+    case ControlKind::ComboBox:
         return CreateComboBox(window, parent);
-    case WindowKind::Static:
-    case WindowKind::Dialog:
-    case WindowKind::Other:
+    case ControlKind::Icon:
+        return new IconWidget(IconResource(IconReference(window.text()).value_or(0)), parent);
+    case ControlKind::Separator:
+        return new SeparatorLine(parent);
+    case ControlKind::Label:
+    case ControlKind::Other:
         break;
     }
-    return CreateStatic(window, parent);
+    return CreateLabel(parent);
 }
 
 void ApplyChange(QWidget& widget, const LiveWindow& window, WindowChange change)
@@ -271,24 +254,4 @@ void ApplyState(QWidget& widget, const LiveWindow& window)
     for (const WindowChange change : {WindowChange::Text, WindowChange::Enabled, WindowChange::Visible,
                                       WindowChange::Style, WindowChange::Check, WindowChange::Rows})
         ApplyChange(widget, window, change);
-}
-
-bool TakesClicks(const LiveWindow& window)
-{
-    switch (window.kind()) {
-    case WindowKind::Button:
-        return ButtonType(window) != BS_GROUPBOX;
-    case WindowKind::Edit:
-    case WindowKind::ListBox:
-    case WindowKind::ComboBox:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsPushButton(const LiveWindow& window)
-{
-    return window.kind() == WindowKind::Button &&
-           (ButtonType(window) == BS_PUSHBUTTON || ButtonType(window) == BS_DEFPUSHBUTTON);
 }

@@ -12,8 +12,3 @@ QWidget* CreateControlWidget(const LiveWindow& window, QWidget* parent);
 void ApplyChange(QWidget& widget, const LiveWindow& window, WindowChange change);
 // Every aspect at once, for a freshly created widget.
 void ApplyState(QWidget& widget, const LiveWindow& window);
-
-// Controls that take mouse input of their own when enabled; a click elsewhere (labels, icons,
-// separators, group boxes, disabled controls) lands on the dialog's surface.
-bool TakesClicks(const LiveWindow& window);
-bool IsPushButton(const LiveWindow& window);

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QWhatsThis>
 
+#include "ui/base/control_kind.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
 #include "ui/qt/control_widgets.h"
@@ -175,7 +176,7 @@ bool DialogView::HandleKey(QObject* watched, QKeyEvent* event)
             return false;
         // A push button with the focus is pressed itself; anywhere else Enter is the default button's.
         HWND focused = WindowOf(watched);
-        if (focused && focused != frame && IsPushButton(*focused))
+        if (focused && focused != frame && ControlKindOf(*focused) == ControlKind::PushButton)
             UserClick(focused);
         else
             UserPressEnter(m_dialog);
@@ -210,7 +211,7 @@ void DialogView::HandleContextMenu(QContextMenuEvent* event)
         // Only an enabled control that takes clicks receives the click; everywhere else it is
         // the dialog's surface, which finds the control under the cursor itself.
         HWND hit = ControlOf(WindowOf(childAt(mapFromGlobal(at))), frame);
-        if (hit && hit != frame && hit->IsWindowEnabled() && TakesClicks(*hit))
+        if (hit && hit != frame && hit->IsWindowEnabled() && TakesInput(ControlKindOf(*hit)))
             target = hit;
     }
     UserContextMenu(target, ToPoint(at));

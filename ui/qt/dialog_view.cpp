@@ -10,6 +10,7 @@
 #include <QWhatsThis>
 
 #include "res/window_styles.h"
+#include "ui/base/control_kind.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/control_description.h"
 #include "ui/qt/control_widgets.h"
@@ -177,7 +178,7 @@ void DialogView::SetBuddies()
         if (!label || !HasMnemonic(children[i]->text()))
             continue;
         for (size_t j = i + 1; j < children.size(); ++j) {
-            if ((children[j]->style() & WS_TABSTOP) && TakesClicks(*children[j])) {
+            if ((children[j]->style() & WS_TABSTOP) && TakesInput(ControlKindOf(*children[j]))) {
                 label->setBuddy(WidgetOf(children[j].get()));
                 break;
             }

@@ -4,15 +4,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "ui/base/live_window.h"
-#include "ui/qt/app_icon.h"
+#include "ui/base/control_kind.h"
 #include "ui/qt/dialog_view.h"
 
 namespace {
 
 bool IsIconControl(HWND window)
 {
-    return window && window->kind() == WindowKind::Static && IconReference(window->text()).has_value();
+    return window && ControlKindOf(*window) == ControlKind::Icon;
 }
 
 class SystemMenuPopup : public QObject {

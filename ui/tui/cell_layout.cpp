@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "res/window_styles.h"
-#include "ui/tui/control_shape.h"
+#include "ui/base/control_kind.h"
+#include "ui/tui/control_cells.h"
 #include "ui/tui/tui_text.h"
 
 namespace tui {
@@ -142,7 +143,7 @@ CellLayout CellLayout::Fit(const DialogTemplate& dialogTemplate, int columns, in
             continue;
         x.Require(rects[i].left, rects[i].right, MinimumColumns(controls[i]));
         // A group box's border goes round what it holds.
-        if (IsGroupBox(controls[i].className, controls[i].style)) {
+        if (ControlKindOf(controls[i]) == ControlKind::GroupBox) {
             for (size_t j = 0; j < controls.size(); ++j) {
                 if (j == i || !IsShown(controls[j]) || !Contains(rects[i], rects[j]))
                     continue;

@@ -5,7 +5,7 @@
 #include "res/window_styles.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
-#include "ui/tui/control_shape.h"
+#include "ui/base/control_kind.h"
 #include "ui/tui/dialog_view.h"
 #include "ui/tui/tui_text.h"
 
@@ -15,29 +15,10 @@ namespace {
 
 constexpr int kPageRows = 8;
 
-ControlShape Shape(const LiveWindow& window)
-{
-    return ShapeOf(window.className(), window.style());
-}
-
-bool IsButton(const LiveWindow& window)
-{
-    const ControlShape shape = Shape(window);
-    return shape == ControlShape::PushButton || shape == ControlShape::CheckBox || shape == ControlShape::RadioButton;
-}
-
-bool IsAutoRadio(const LiveWindow& window)
-{
-    return window.kind() == WindowKind::Button && (window.style() & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-}
-
 // A control the keyboard can put the focus on: shown, enabled, and not a label or a group box.
 bool Focusable(const LiveWindow& window)
 {
-    const ControlShape shape = Shape(window);
-    return window.IsWindowVisible() && window.IsWindowEnabled() && shape != ControlShape::Label &&
-           shape != ControlShape::Icon && shape != ControlShape::Separator && shape != ControlShape::GroupBox &&
-           shape != ControlShape::Other;
+    return window.IsWindowVisible() && window.IsWindowEnabled() && TakesInput(ControlKindOf(window));
 }
 
 // The row a list or drop-down list moves to for a navigation key; -2 for a key that is not one.
@@ -96,7 +77,7 @@ bool DialogView::HandleKey(const Key& key, TerminalIo& terminal)
         const bool handled = focus->kind() == WindowKind::Edit       ? HandleEditKey(focus, key, terminal)
                              : focus->kind() == WindowKind::ListBox  ? HandleListKey(focus, key)
                              : focus->kind() == WindowKind::ComboBox ? HandleListKey(focus, key)
-                             : IsButton(*focus)                      ? HandleButtonKey(focus, key)
+                             : IsButton(ControlKindOf(*focus))       ? HandleButtonKey(focus, key)
                                                                      : false;
         if (handled)
             return true;
@@ -105,7 +86,7 @@ bool DialogView::HandleKey(const Key& key, TerminalIo& terminal)
         return PressMnemonic(key.ch);
     if (key.Is(KeyCode::Enter)) {
         // A push button with the focus is pressed itself; anywhere else Enter is the default button's.
-        if (focus && Shape(*focus) == ControlShape::PushButton && focus->IsWindowEnabled())
+        if (focus && ControlKindOf(*focus) == ControlKind::PushButton && focus->IsWindowEnabled())
             UserClick(focus);
         else
             UserPressEnter(m_dialog);
@@ -251,7 +232,7 @@ bool DialogView::MoveInGroup(HWND from, bool backward)
             continue;
         FocusByKeyboard(candidate);
         // An automatic radio button is chosen by moving onto it.
-        if (IsAutoRadio(*candidate) && candidate->check() != BST_CHECKED)
+        if (IsAutoRadioButton(*candidate) && candidate->check() != BST_CHECKED)
             UserClick(candidate);
         return true;
     }
@@ -275,14 +256,14 @@ bool DialogView::PressMnemonic(char32_t letter)
         HWND window = children[(start + step) % count].get();
         if (!window->IsWindowVisible() || !window->IsWindowEnabled() || MnemonicOf(window->text()) != letter)
             continue;
-        const ControlShape shape = Shape(*window);
-        if (shape == ControlShape::Label || shape == ControlShape::GroupBox) {
+        const ControlKind kind = ControlKindOf(*window);
+        if (kind == ControlKind::Label || kind == ControlKind::GroupBox) {
             // A label's letter leads to the control after it.
             if (HWND next = GetNextDlgTabItem(frame, window, false))
                 FocusByKeyboard(next);
             return true;
         }
-        if (!IsButton(*window))
+        if (!IsButton(kind))
             continue;
         FocusByKeyboard(window);
         UserClick(window);

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "res/window_styles.h"
-#include "ui/tui/control_shape.h"
+#include "ui/base/control_kind.h"
+#include "ui/tui/control_cells.h"
 #include "ui/tui/tui_text.h"
 
 namespace tui {
@@ -184,39 +185,39 @@ void PaintControl(const PaintContext& context, const LiveWindow& window)
     const Rect rect = context.view.ControlRect(&window);
     if (rect.width() <= 0 || rect.height() <= 0)
         return;
-    switch (ShapeOf(window.className(), window.style())) {
-    case ControlShape::Label:
+    switch (ControlKindOf(window)) {
+    case ControlKind::Label:
         PaintLabel(context, window, rect);
         break;
-    case ControlShape::Icon:
+    case ControlKind::Icon:
         PaintIcon(context, rect);
         break;
-    case ControlShape::Separator:
+    case ControlKind::Separator:
         for (int x = rect.left; x < rect.right; ++x)
             context.canvas.Put(x, rect.top, kLineHorizontal, CellStyle::Window);
         break;
-    case ControlShape::GroupBox:
+    case ControlKind::GroupBox:
         PaintGroupBox(context, window, rect);
         break;
-    case ControlShape::PushButton:
+    case ControlKind::PushButton:
         PaintPushButton(context, window, rect);
         break;
-    case ControlShape::CheckBox:
+    case ControlKind::CheckBox:
         PaintCheck(context, window, rect, false);
         break;
-    case ControlShape::RadioButton:
+    case ControlKind::RadioButton:
         PaintCheck(context, window, rect, true);
         break;
-    case ControlShape::Edit:
+    case ControlKind::Edit:
         PaintEdit(context, window, rect);
         break;
-    case ControlShape::ListBox:
+    case ControlKind::ListBox:
         PaintListBox(context, window, rect);
         break;
-    case ControlShape::DropList:
+    case ControlKind::ComboBox:
         PaintDropList(context, window, rect);
         break;
-    case ControlShape::Other:
+    case ControlKind::Other:
         break;
     }
 }

@@ -4,7 +4,7 @@
 #include "ui/base/dialog.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
-#include "ui/tui/control_shape.h"
+#include "ui/base/control_kind.h"
 #include "ui/tui/dialog_view.h"
 #include "ui/tui/menu_overlay.h"
 #include "ui/tui/tui_host.h"
@@ -32,7 +32,7 @@ std::string Literal(const std::string& text)
 
 bool IsDropList(HWND window)
 {
-    return IsWindow(window) && ShapeOf(window->className(), window->style()) == ControlShape::DropList;
+    return IsWindow(window) && ControlKindOf(*window) == ControlKind::ComboBox;
 }
 
 }   // namespace

@@ -14,13 +14,6 @@
 #include "ui/base/dialog.h"
 #include "ui/server_list_dialog.h"
 
-void JourneyHost::RunModal(CDialog& dialog)
-{
-    m_running.push_back(&dialog);
-    RecordingQtHost::RunModal(dialog);
-    m_running.pop_back();
-}
-
 uint32_t JourneyHost::CurrentTemplate() const
 {
     return Current() ? Current()->templateId() : 0;

@@ -12,10 +12,8 @@
 
 class JourneyHost : public RecordingQtHost {
 public:
-    void RunModal(CDialog& dialog) override;
-
     // The innermost running dialog; null when none runs.
-    CDialog* Current() const { return m_running.empty() ? nullptr : m_running.back(); }
+    CDialog* Current() const { return InnermostDialog(); }
     // The template of the dialog in front; 0 when none runs.
     uint32_t CurrentTemplate() const;
     // The widget of control `id` of the dialog in front (fails the test when there is none).
@@ -25,9 +23,6 @@ public:
     void Type(int id, const char* text) const;
     // Selects the row of a list box that shows `text`, as a click on it would.
     void ChooseRow(int id, const char* text) const;
-
-private:
-    std::vector<CDialog*> m_running;
 };
 
 // The message box in front; null (and a failure) when none is.

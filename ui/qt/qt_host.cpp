@@ -61,15 +61,13 @@ void QtHost::RunModal(CDialog& dialog)
 {
     // A dialog opened without a parent belongs to the one it was opened from, as the platform
     // makes the main window the owner.
-    QWidget* owner = m_running.empty() ? nullptr : m_running.back();
-    DialogView view(dialog, owner, m_help);
+    DialogView view(dialog, m_running.Innermost(), m_help);
     // The platform window exists before the dialog places itself, so that its frame counts in
     // the window rectangle wherever the windowing system tells the frame up front.
     view.winId();
-    m_running.push_back(&view);
+    const RunningDialogs<DialogView>::Run run(m_running, view);
     dialog.InitDialog();
     view.Run();
-    m_running.pop_back();
 }
 
 int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
@@ -80,7 +78,7 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT
     QMessageBox::StandardButtons choices = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     if (cancel)
         choices |= QMessageBox::Cancel;
-    QWidget* owner = m_running.empty() ? nullptr : m_running.back();
+    QWidget* owner = m_running.Innermost();
     QMessageBox box(BoxIcon(type), ToQString(caption), ToQString(text), choices, owner);
     box.setWindowModality(Qt::WindowModal);
     m_messageBox = &box;
@@ -106,14 +104,14 @@ Rect QtHost::DesktopRect()
 
 Rect QtHost::MapDialogRect(const CDialog& dialog, const Rect& dialogUnits)
 {
-    if (const DialogView* view = ViewOf(dialog))
+    if (const DialogView* view = m_running.ViewOf(dialog))
         return view->MapDialogRect(dialogUnits);
     return DialogUnitsToPixels(dialogUnits, BaseUnitsOf(QApplication::font()));
 }
 
 Rect QtHost::DialogWindowRect(const CDialog& dialog)
 {
-    if (const DialogView* view = ViewOf(dialog))
+    if (const DialogView* view = m_running.ViewOf(dialog))
         return FromQRect(view->frameGeometry());
     const DialogTemplate* dialogTemplate = dialog.dialogTemplate();
     return dialogTemplate ? MapDialogRect(dialog, {0, 0, dialogTemplate->cx, dialogTemplate->cy}) : Rect{};
@@ -121,7 +119,7 @@ Rect QtHost::DialogWindowRect(const CDialog& dialog)
 
 Point QtHost::DialogClientOrigin(const CDialog& dialog)
 {
-    const DialogView* view = ViewOf(dialog);
+    const DialogView* view = m_running.ViewOf(dialog);
     if (!view)
         return {};
     const QPoint origin = view->mapToGlobal(QPoint(0, 0));
@@ -130,7 +128,7 @@ Point QtHost::DialogClientOrigin(const CDialog& dialog)
 
 void QtHost::MoveDialog(CDialog& dialog, const Rect& windowRect, bool /*repaint*/)
 {
-    DialogView* view = ViewOf(dialog);
+    DialogView* view = m_running.ViewOf(dialog);
     if (!view)
         return;
     // The frame's own share of the window (none until a window manager has framed it).
@@ -181,29 +179,26 @@ void QtHost::AbandonRuns()
         popup->close();
     if (m_messageBox)
         m_messageBox->reject();
-    for (DialogView* view : m_running)
+    for (DialogView* view : m_running.views())
         view->Abandon();
+}
+
+CDialog* QtHost::InnermostDialog() const
+{
+    return m_running.InnermostDialog();
 }
 
 QDialog* QtHost::DialogWidget(const CDialog& dialog) const
 {
-    return ViewOf(dialog);
+    return m_running.ViewOf(dialog);
 }
 
 QWidget* QtHost::Widget(HWND window) const
 {
     if (!IsWindow(window))
         return nullptr;
-    const DialogView* view = ViewOf(window->dialog());
+    const DialogView* view = m_running.ViewOf(window->dialog());
     return view ? view->WidgetOf(window) : nullptr;
-}
-
-DialogView* QtHost::ViewOf(const CDialog& dialog) const
-{
-    for (DialogView* view : m_running)
-        if (&view->dialog() == &dialog)
-            return view;
-    return nullptr;
 }
 
 HelpWindow& QtHost::EnsureHelpWindow()

@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <filesystem>
 #include <memory>
-#include <vector>
 
 #include "platform/wait_presenter.h"
 #include "ui/base/host.h"
+#include "ui/host/running_dialogs.h"
 #include "ui/qt/help_library.h"
 
 class QDialog;
@@ -42,6 +42,8 @@ public:
     // its dialog having ended, so DoModal answers -1 (a watchdog's way out).
     void AbandonRuns();
 
+    // The dialog in front; null when none runs.
+    CDialog* InnermostDialog() const;
     // The window of a running dialog, and the widget of one of its windows; null otherwise.
     QDialog* DialogWidget(const CDialog& dialog) const;
     QWidget* Widget(HWND window) const;
@@ -50,12 +52,10 @@ public:
     HelpLibrary& helpLibrary() { return m_help; }
 
 private:
-    DialogView* ViewOf(const CDialog& dialog) const;
     HelpWindow& EnsureHelpWindow();
 
     HelpLibrary m_help;
-    // Running dialogs, the innermost last.
-    std::vector<DialogView*> m_running;
+    RunningDialogs<DialogView> m_running;
     QPointer<QMessageBox> m_messageBox;
     std::unique_ptr<HelpWindow> m_helpWindow;
     // While the host lives, a save that waits for another program's lock shows the wait cursor.

@@ -45,7 +45,7 @@ TuiHost::~TuiHost()
 void TuiHost::RunModal(CDialog& dialog)
 {
     DialogView view(dialog, m_terminal.Size());
-    m_running.push_back(&view);
+    const RunningDialogs<DialogView>::Run run(m_running, view);
     dialog.InitDialog();
     // The focus the initialisation gave an edit field selects its text, as the keyboard's does.
     if (HWND focus = dialog.GetFocus(); IsWindow(focus) && focus->kind() == WindowKind::Edit)
@@ -64,7 +64,6 @@ void TuiHost::RunModal(CDialog& dialog)
     }
     // A popup belongs to the dialog whose control it explained.
     m_popup.reset();
-    m_running.pop_back();
 }
 
 int TuiHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
@@ -98,7 +97,7 @@ Rect TuiHost::DesktopRect()
 
 Rect TuiHost::MapDialogRect(const CDialog& dialog, const Rect& dialogUnits)
 {
-    if (const DialogView* view = ViewOf(dialog))
+    if (const DialogView* view = m_running.ViewOf(dialog))
         return view->MapDialogRect(dialogUnits);
     return {dialogUnits.left / kUnitsPerColumn, dialogUnits.top / kUnitsPerRow, dialogUnits.right / kUnitsPerColumn,
             dialogUnits.bottom / kUnitsPerRow};
@@ -106,20 +105,20 @@ Rect TuiHost::MapDialogRect(const CDialog& dialog, const Rect& dialogUnits)
 
 Rect TuiHost::DialogWindowRect(const CDialog& dialog)
 {
-    const DialogView* view = ViewOf(dialog);
+    const DialogView* view = m_running.ViewOf(dialog);
     return view ? view->WindowRect() : Rect{};
 }
 
 Point TuiHost::DialogClientOrigin(const CDialog& dialog)
 {
-    const DialogView* view = ViewOf(dialog);
+    const DialogView* view = m_running.ViewOf(dialog);
     return view ? view->ClientOrigin() : Point{};
 }
 
 void TuiHost::MoveDialog(CDialog& dialog, const Rect& windowRect, bool /*repaint*/)
 {
     // The size stays the layout's: a terminal window is as large as its cells.
-    if (DialogView* view = ViewOf(dialog))
+    if (DialogView* view = m_running.ViewOf(dialog))
         view->Move({windowRect.left, windowRect.top});
 }
 
@@ -188,7 +187,7 @@ Key TuiHost::NextKey()
             break;
         }
         if (key.code == KeyCode::Resize) {
-            for (DialogView* view : m_running)
+            for (DialogView* view : m_running.views())
                 view->Relayout(m_terminal.Size());
             continue;
         }
@@ -217,8 +216,8 @@ void TuiHost::Redraw()
     canvas.Fill({0, 0, size.columns, size.rows}, CellStyle::Desktop);
     const int hintRow = size.rows - 1;
     bool hintCovered = false;
-    for (DialogView* view : m_running) {
-        PaintDialog(canvas, *view, view == m_running.back() && m_overlays.empty() && !m_popup);
+    for (DialogView* view : m_running.views()) {
+        PaintDialog(canvas, *view, view == m_running.Innermost() && m_overlays.empty() && !m_popup);
         hintCovered = hintCovered || view->WindowRect().bottom > hintRow;
     }
     if (m_popup)
@@ -243,7 +242,7 @@ std::u32string TuiHost::Hint() const
         return m_popup->Hint();
     if (m_running.empty())
         return {};
-    const DialogView& view = *m_running.back();
+    const DialogView& view = *m_running.Innermost();
     if (view.whatsThisChoice())
         return U"What's This?  Tab/arrows Choose a control  Enter Show its help  Esc Leave";
     std::u32string hint = U"Tab Next  Space Toggle  ";
@@ -254,18 +253,10 @@ std::u32string TuiHost::Hint() const
     return hint + U"Esc Cancel  F1 Help  Shift+F1 What's This?  Alt+Space Menu";
 }
 
-DialogView* TuiHost::ViewOf(const CDialog& dialog) const
-{
-    for (DialogView* view : m_running)
-        if (&view->dialog() == &dialog)
-            return view;
-    return nullptr;
-}
-
 Rect TuiHost::CellsOf(HWND window) const
 {
     if (IsWindow(window)) {
-        if (const DialogView* view = ViewOf(window->dialog()))
+        if (const DialogView* view = m_running.ViewOf(window->dialog()))
             return window == window->dialog().GetSafeHwnd() ? view->WindowRect() : view->ControlRect(window);
     }
     const TerminalSize size = m_terminal.Size();

@@ -16,6 +16,7 @@
 #include "platform/about_box.h"
 #include "platform/wait_presenter.h"
 #include "ui/base/host.h"
+#include "ui/host/running_dialogs.h"
 #include "ui/tui/help_text.h"
 #include "ui/tui/terminal_io.h"
 
@@ -60,7 +61,6 @@ private:
     // Runs `overlay` in front of everything until it is done or the input ends.
     void RunOverlay(Overlay& overlay);
     void ShowHelp(HelpTopicKind kind, uint32_t id);
-    DialogView* ViewOf(const CDialog& dialog) const;
     // Screen cells of a window of a running dialog; the centre of the screen for any other.
     Rect CellsOf(HWND window) const;
 
@@ -71,8 +71,8 @@ private:
 
     TerminalIo& m_terminal;
     TuiHelp m_help;
-    // Running dialogs, the innermost last; overlays in front of them, the innermost last.
-    std::vector<DialogView*> m_running;
+    RunningDialogs<DialogView> m_running;
+    // Overlays in front of the running dialogs, the innermost last.
     std::vector<Overlay*> m_overlays;
     std::unique_ptr<HelpPopup> m_popup;
     HelpWindow* m_helpWindow = nullptr;

@@ -18,17 +18,10 @@
 
 namespace {
 
-// A Qt host that knows which dialog is running, innermost last.
+// A Qt host whose steps act in the dialog in front.
 class TrackingQtHost : public QtHost {
 public:
-    void RunModal(CDialog& dialog) override
-    {
-        m_running.push_back(&dialog);
-        QtHost::RunModal(dialog);
-        m_running.pop_back();
-    }
-
-    CDialog* Current() const { return m_running.empty() ? nullptr : m_running.back(); }
+    CDialog* Current() const { return InnermostDialog(); }
 
     // The widget of control `id` of the innermost running dialog.
     QWidget* Control(int id) const
@@ -40,7 +33,6 @@ public:
 
 private:
     HostScope m_scope{*this};
-    std::vector<CDialog*> m_running;
 };
 
 // Plays one step per turn of the event loop, so that a step which opens a modal dialog has the next

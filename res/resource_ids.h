@@ -146,6 +146,19 @@ inline constexpr uint32_t IDS_OPTIONS_COMPONENT_NOT_TOLD = 268;  // %1 the file 
 inline constexpr uint32_t IDS_OPTION_CHANGED_ELSEWHERE = 275;   // Yes/No/Cancel; %1 the setting
 // Shown by a host while a save waits for another program's lock.
 inline constexpr uint32_t IDS_WAITING_FOR_LOCK = 280;
+// What every host shows of its own (300-319): the About box, the help window and its menus.
+inline constexpr uint32_t IDS_ABOUT_CAPTION = 300;              // %1 the application title
+inline constexpr uint32_t IDS_ABOUT_VERSION = 301;              // %1 the application title, %2 the version
+inline constexpr uint32_t IDS_ABOUT_DESCRIPTION = 302;
+inline constexpr uint32_t IDS_HELP_CAPTION = 310;               // %1 the application title
+inline constexpr uint32_t IDS_HELP_FILE_UNREADABLE = 311;       // %1 the help file
+inline constexpr uint32_t IDS_HELP_NO_TOPIC = 312;
+inline constexpr uint32_t IDS_HELP_SEARCH = 313;
+inline constexpr uint32_t IDS_HELP_SEARCH_LABEL = 314;
+inline constexpr uint32_t IDS_HELP_CONTENTS = 315;
+inline constexpr uint32_t IDS_HELP_TOPIC = 316;
+inline constexpr uint32_t IDS_WHATS_THIS = 317;                 // the context menu's one item
+inline constexpr uint32_t IDS_CLOSE_COMMAND = 318;              // the system menu's own item
 inline constexpr uint32_t IDS_APP_TITLE = 57344;                // "Norvane", the message box caption
 inline constexpr uint32_t IDS_MODIFY_LPR_QUEUE = 57348;
 inline constexpr uint32_t IDS_MODIFY_STREAM_QUEUE = 57349;

@@ -24,7 +24,7 @@
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/help_dialog.h"
 #include "ui/base/live_window.h"
-#include "ui/qt/help_library.h"
+#include "ui/qt/help_html.h"
 
 namespace {
 

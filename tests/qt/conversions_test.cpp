@@ -1,30 +1,11 @@
-// What the host converts on the way between the model and Qt: captions, icon references, help
-// topics.
+// What the host converts on the way between the model and Qt: icon references and help topics.
 #include <gtest/gtest.h>
 
 #include "res/resource_ids.h"
 #include "ui/qt/app_icon.h"
-#include "ui/qt/help_library.h"
-#include "ui/qt/qt_text.h"
+#include "ui/qt/help_html.h"
 
 namespace {
-
-TEST(Captions, MnemonicMarkersAreResolvedForWidgetsThatShowNone)
-{
-    const struct {
-        const char* caption;
-        const char* shown;
-    } cases[] = {
-        {"&Servers and Printers:", "Servers and Printers:"},
-        {"Server &Name:", "Server Name:"},
-        {"Drives && Printers", "Drives & Printers"},
-        {"&&&Go", "&Go"},
-        {"Trailing&", "Trailing"},
-        {"", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(WithoutMnemonic(QString::fromLatin1(c.caption)), QString::fromLatin1(c.shown)) << c.caption;
-}
 
 TEST(Icons, StaticIconsNameTheirResourceAndTheIconIsBuiltIn)
 {

@@ -28,8 +28,8 @@ protected:
             ADD_FAILURE() << "\"" << text << "\" is not on the screen";
             return CellStyle::Desktop;
         }
-        const std::u32string line = tui::FromUtf8(screen.RowText(row));
-        const size_t column = line.find(tui::FromUtf8(text));
+        const std::u32string line = FromUtf8(screen.RowText(row));
+        const size_t column = line.find(FromUtf8(text));
         return screen.at(static_cast<int>(column), row).style;
     }
 

@@ -200,8 +200,8 @@ Frame FindFrame(const std::vector<std::string>& screen, const std::string& capti
 {
     Frame frame;
     for (size_t row = 0; row < screen.size(); ++row) {
-        const std::u32string line = tui::FromUtf8(screen[row]);
-        const size_t at = line.find(tui::FromUtf8(" " + caption + " "));
+        const std::u32string line = FromUtf8(screen[row]);
+        const size_t at = line.find(FromUtf8(" " + caption + " "));
         if (at == std::u32string::npos || line.find(tui::kCornerTopLeft) > at)
             continue;
         frame.top = static_cast<int>(row);
@@ -210,7 +210,7 @@ Frame FindFrame(const std::vector<std::string>& screen, const std::string& capti
         break;
     }
     for (size_t row = static_cast<size_t>(frame.top + 1); frame.top >= 0 && row < screen.size(); ++row) {
-        const std::u32string line = tui::FromUtf8(screen[row]);
+        const std::u32string line = FromUtf8(screen[row]);
         const auto left = static_cast<size_t>(frame.left);
         if (line.size() > left && line[left] == tui::kCornerBottomLeft) {
             frame.bottom = static_cast<int>(row);
@@ -229,7 +229,7 @@ void ExpectWholeFrame(const std::vector<std::string>& screen, const std::string&
     ASSERT_GT(frame.bottom, frame.top);
     ASSERT_GT(frame.right, frame.left);
     for (size_t row = 0; row < rows; ++row) {
-        const std::u32string line = row < screen.size() ? tui::FromUtf8(screen[row]) : U"";
+        const std::u32string line = row < screen.size() ? FromUtf8(screen[row]) : U"";
         const bool inside = static_cast<int>(row) >= frame.top && static_cast<int>(row) <= frame.bottom;
         if (!inside) {
             if (row + 1 < rows) {

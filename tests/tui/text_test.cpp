@@ -1,4 +1,4 @@
-// Texts as cells: wrapping, mnemonic markers and the two encodings the host meets.
+// Texts as cells: wrapping and the two encodings the host meets.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -39,20 +39,6 @@ TEST(WrapTextTest, BreaksAtBlanksInsideLongWordsAndAtNewlines)
     for (const Case& c : cases)
         EXPECT_EQ(Wrapped(c.text, c.width), c.expected) << '"' << c.text << "\" at " << c.width;
     EXPECT_TRUE(WrapText(U"text", 0).empty());
-}
-
-TEST(MnemonicTest, AmpersandMarksTheLetterAndDoubledStandsForItself)
-{
-    const MnemonicText name = StripMnemonic(U"Server &Name:");
-    EXPECT_EQ(ToAnsi(name.text), "Server Name:");
-    EXPECT_EQ(name.hotkey, 7);
-    const MnemonicText both = StripMnemonic(U"Save && &Quit");
-    EXPECT_EQ(ToAnsi(both.text), "Save & Quit");
-    EXPECT_EQ(both.hotkey, 7);
-    EXPECT_EQ(StripMnemonic(U"end&").text, U"end");
-    EXPECT_EQ(StripMnemonic(U"end&").hotkey, -1);
-    EXPECT_EQ(MnemonicOf("&Add..."), U'a');
-    EXPECT_EQ(MnemonicOf("R&&D"), 0u);
 }
 
 TEST(EncodingTest, SingleByteTextKeepsEveryByteAndUtf8SurvivesBadInput)

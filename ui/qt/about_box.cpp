@@ -5,6 +5,8 @@
 #include <QPixmap>
 
 #include "platform/about_box.h"
+#include "ui/base/format_string.h"
+#include "ui/base/message_box.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/qt_text.h"
@@ -24,15 +26,14 @@ QWidget* OwnerWidget(HWND owner)
 void ShowAboutBox(const QString& version, HWND owner, uint32_t iconResource)
 {
     QWidget* parent = OwnerWidget(owner);
-    const QString name = QGuiApplication::applicationDisplayName();
+    const std::string name = LoadString(IDS_APP_TITLE);
     QMessageBox box(parent);
-    box.setWindowTitle(QObject::tr("About %1").arg(name));
+    box.setWindowTitle(ToQString(AfxFormatString2(IDS_ABOUT_CAPTION, name, "")));
     box.setIconPixmap(IconResource(iconResource).pixmap(kIconPixels, kIconPixels));
     box.setTextFormat(Qt::RichText);
-    box.setText(QObject::tr("<b>%1</b> version %2").arg(name.toHtmlEscaped(), version.toHtmlEscaped()));
-    box.setInformativeText(QObject::tr("Keeps the list of NFS servers with their print queues, and the options of "
-                                       "every NFS connection, in the configuration that the NFS client and "
-                                       "network printing component reads."));
+    const std::string heading = "<b>" + FromQString(ToQString(name).toHtmlEscaped()) + "</b>";
+    box.setText(ToQString(AfxFormatString2(IDS_ABOUT_VERSION, heading, FromQString(version.toHtmlEscaped()))));
+    box.setInformativeText(ToQString(LoadString(IDS_ABOUT_DESCRIPTION)));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

@@ -5,7 +5,8 @@
 #include "ui/base/dialog.h"
 #include "ui/base/help_dialog.h"
 #include "ui/qt/control_widgets.h"
-#include "ui/qt/help_library.h"
+#include "ui/host/help_library.h"
+#include "ui/qt/help_html.h"
 #include "ui/qt/qt_text.h"
 
 namespace {
@@ -58,7 +59,7 @@ QString AccessibleName(const LiveWindow& window)
 void DescribeControl(QWidget& widget, const LiveWindow& control, HelpLibrary& help)
 {
     const HelpTopic* topic = help.FindTopic(TopicContext(control));
-    widget.setWhatsThis(topic ? TopicHtml(*topic) : help.MissingTopicText());
+    widget.setWhatsThis(TopicHtml(topic, help));
     // A field without a label of its own (a list inside a group box, the filter letter beside the
     // filter type) is called what its help topic calls it.
     QString name = AccessibleName(control);

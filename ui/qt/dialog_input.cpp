@@ -15,6 +15,7 @@
 #include <QWhatsThis>
 
 #include "ui/base/control_kind.h"
+#include "ui/base/message_box.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
 #include "ui/qt/control_widgets.h"
@@ -230,7 +231,7 @@ void DialogView::ShowSystemMenu()
     }
     if (!menu.isEmpty())
         menu.addSeparator();
-    menu.addAction(tr("&Close"))->setData(SC_CLOSE);
+    menu.addAction(ToQString(LoadString(IDS_CLOSE_COMMAND)))->setData(SC_CLOSE);
     if (const QAction* chosen = menu.exec(mapToGlobal(QPoint(0, 0)))) {
         UserSystemCommand(m_dialog, chosen->data().toUInt());
         QuitIfEnded();

@@ -14,7 +14,9 @@
 #include "ui/qt/app_icon.h"
 #include "ui/qt/control_description.h"
 #include "ui/qt/control_widgets.h"
-#include "ui/qt/help_library.h"
+#include "ui/host/help_library.h"
+#include "ui/host/host_text.h"
+#include "ui/qt/help_html.h"
 #include "ui/qt/qt_text.h"
 
 namespace {
@@ -30,18 +32,6 @@ public:
 private:
     int& m_depth;
 };
-
-bool HasMnemonic(const std::string& text)
-{
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '&')
-            continue;
-        if (i + 1 < text.size() && text[i + 1] != '&')
-            return true;
-        ++i;
-    }
-    return false;
-}
 
 }   // namespace
 
@@ -175,7 +165,7 @@ void DialogView::SetBuddies()
     const auto& children = m_dialog.GetSafeHwnd()->children();
     for (size_t i = 0; i < children.size(); ++i) {
         auto* label = qobject_cast<QLabel*>(WidgetOf(children[i].get()));
-        if (!label || !HasMnemonic(children[i]->text()))
+        if (!label || MnemonicOf(children[i]->text()) == 0)
             continue;
         for (size_t j = i + 1; j < children.size(); ++j) {
             if ((children[j]->style() & WS_TABSTOP) && TakesInput(ControlKindOf(*children[j]))) {
@@ -202,7 +192,7 @@ void DialogView::SetTabOrder()
 void DialogView::DescribeControls(HelpLibrary& help)
 {
     const HelpTopic* overview = help.FindOverview(m_dialog.templateId());
-    setWhatsThis(overview ? TopicHtml(*overview) : help.MissingTopicText());
+    setWhatsThis(TopicHtml(overview, help));
     for (const auto& child : m_dialog.GetSafeHwnd()->children())
         DescribeControl(*WidgetOf(child.get()), *child, help);
 }

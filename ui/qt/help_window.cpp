@@ -1,6 +1,7 @@
 #include "ui/qt/help_window.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,19 +12,21 @@
 
 #include "res/resource_ids.h"
 #include "ui/base/message_box.h"
-#include "ui/qt/help_library.h"
+#include "ui/host/help_library.h"
+#include "ui/host/host_text.h"
+#include "ui/qt/help_html.h"
 #include "ui/qt/qt_text.h"
 
 HelpWindow::HelpWindow(HelpLibrary& library)
     : QDialog(nullptr, Qt::Window), m_library(library), m_search(new QLineEdit(this)),
       m_contents(new QListWidget(this)), m_text(new QTextBrowser(this))
 {
-    setWindowTitle(tr("%1 Help").arg(ToQString(LoadString(IDS_APP_TITLE))));
-    m_search->setPlaceholderText(tr("Search topics"));
+    setWindowTitle(FromHelpText(HelpLibrary::WindowCaption()));
+    m_search->setPlaceholderText(ToQString(LoadString(IDS_HELP_SEARCH)));
     m_search->setClearButtonEnabled(true);
-    m_search->setAccessibleName(tr("Search topics"));
-    m_contents->setAccessibleName(tr("Contents"));
-    m_text->setAccessibleName(tr("Topic"));
+    m_search->setAccessibleName(ToQString(LoadString(IDS_HELP_SEARCH)));
+    m_contents->setAccessibleName(ToQString(LoadString(IDS_HELP_CONTENTS)));
+    m_text->setAccessibleName(ToQString(LoadString(IDS_HELP_TOPIC)));
 
     auto* splitter = new QSplitter(this);
     auto* side = new QWidget(splitter);
@@ -64,11 +67,7 @@ void HelpWindow::FillContents()
 
 void HelpWindow::ShowTopic(HelpTopicKind kind, uint32_t id)
 {
-    const HelpTopic* topic = kind == HelpTopicKind::Overview ? m_library.FindOverview(id) : m_library.FindTopic(id);
-    const HelpTopics* topics = m_library.Topics();
-    int row = -1;
-    if (topic && topics)
-        row = static_cast<int>(topic - topics->Topics().data());
+    const int row = m_library.IndexOf(m_library.Find(kind, id));
     // The topic asked for is shown even when the search has hidden it from the list.
     if (row >= 0 && m_contents->item(row)->isHidden())
         m_search->clear();
@@ -87,7 +86,7 @@ void HelpWindow::ShowRow(int row)
     const HelpTopics* topics = m_library.Topics();
     if (!topics || row < 0 || static_cast<size_t>(row) >= topics->Topics().size()) {
         m_current = nullptr;
-        m_text->setHtml(m_library.MissingTopicText());
+        m_text->setHtml(TopicHtml(nullptr, m_library));
         return;
     }
     m_current = &topics->Topics()[static_cast<size_t>(row)];
@@ -96,14 +95,7 @@ void HelpWindow::ShowRow(int row)
 
 void HelpWindow::Filter(const QString& text)
 {
-    const HelpTopics* topics = m_library.Topics();
-    if (!topics)
-        return;
-    const auto all = topics->Topics();
-    for (int row = 0; row < m_contents->count(); ++row) {
-        const HelpTopic& topic = all[static_cast<size_t>(row)];
-        const bool matches = text.isEmpty() || FromHelpText(topic.title).contains(text, Qt::CaseInsensitive) ||
-                             FromHelpText(topic.body).contains(text, Qt::CaseInsensitive);
-        m_contents->item(row)->setHidden(!matches);
-    }
+    const std::vector<size_t> found = m_library.Search(text.toStdU32String());
+    for (int row = 0; row < m_contents->count(); ++row)
+        m_contents->item(row)->setHidden(!std::binary_search(found.begin(), found.end(), static_cast<size_t>(row)));
 }

@@ -1,7 +1,6 @@
 #include "ui/qt/qt_host.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QMessageBox>
@@ -9,9 +8,11 @@
 #include <QWhatsThis>
 
 #include "ui/base/dialog.h"
+#include "ui/base/message_box.h"
 #include "ui/base/window_api.h"
 #include "ui/qt/accessible_radio_button.h"
 #include "ui/qt/dialog_view.h"
+#include "ui/qt/help_html.h"
 #include "ui/qt/help_window.h"
 #include "ui/qt/qt_text.h"
 
@@ -146,13 +147,13 @@ void QtHost::ShowHelpPopup(HWND window, uint32_t contextId)
     // By the control, unless the request came from the mouse over it.
     if (widget && !widget->rect().contains(widget->mapFromGlobal(at)))
         at = widget->mapToGlobal(QPoint(0, widget->height()));
-    QWhatsThis::showText(at, m_help.PopupText(contextId), widget);
+    QWhatsThis::showText(at, TopicHtml(m_help.FindTopic(contextId), m_help), widget);
 }
 
 bool QtHost::TrackWhatsThisMenu(HWND window)
 {
     QMenu menu(Widget(window));
-    const QAction* whatsThis = menu.addAction(QCoreApplication::translate("QtHost", "What's This?"));
+    const QAction* whatsThis = menu.addAction(ToQString(LoadString(IDS_WHATS_THIS)));
     return menu.exec(QCursor::pos()) == whatsThis;
 }
 

@@ -8,7 +8,7 @@
 #include "platform/wait_presenter.h"
 #include "ui/base/host.h"
 #include "ui/host/running_dialogs.h"
-#include "ui/qt/help_library.h"
+#include "ui/host/help_library.h"
 
 class QDialog;
 class QMessageBox;

@@ -1,5 +1,7 @@
 #include "ui/qt/qt_text.h"
 
+#include "ui/host/host_text.h"
+
 QString ToQString(std::string_view text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -16,15 +18,7 @@ std::string FromQString(const QString& text)
 
 QString WithoutMnemonic(const QString& text)
 {
-    QString plain;
-    plain.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // A marker stands for the character after it, which for "&&" is the ampersand itself.
-        if (text[i] == u'&' && ++i == text.size())
-            break;
-        plain += text[i];
-    }
-    return plain;
+    return ToQString(ParseCaption(FromQString(text)).text);
 }
 
 QRect ToQRect(const Rect& rect)

@@ -13,8 +13,7 @@ QString ToQString(std::string_view text);
 // Characters outside Latin-1 become '?', as the platform's conversion to its code page does.
 std::string FromQString(const QString& text);
 
-// A caption with the platform's mnemonic markers resolved for a widget that shows none: "&&"
-// becomes "&" and a lone "&" disappears.
+// A caption with its mnemonic marker taken out (ParseCaption), for a widget that shows none.
 QString WithoutMnemonic(const QString& text);
 
 QRect ToQRect(const Rect& rect);

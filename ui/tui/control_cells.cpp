@@ -14,13 +14,13 @@ constexpr int kFieldColumns = 2;
 
 int CaptionLength(const ControlTemplate& control)
 {
-    return static_cast<int>(StripMnemonic(FromAnsi(control.text)).text.size());
+    return static_cast<int>(StripMnemonic(control.text).text.size());
 }
 
 // A label may wrap between its words, never inside one.
 int LongestWord(const ControlTemplate& control)
 {
-    const std::u32string text = StripMnemonic(FromAnsi(control.text)).text;
+    const std::u32string text = StripMnemonic(control.text).text;
     size_t longest = 0;
     size_t start = 0;
     while (start < text.size()) {
@@ -65,7 +65,7 @@ int MinimumRows(const ControlTemplate& control, int columns)
 {
     switch (ControlKindOf(control)) {
     case ControlKind::Label: {
-        const std::u32string text = StripMnemonic(FromAnsi(control.text)).text;
+        const std::u32string text = StripMnemonic(control.text).text;
         return text.empty() ? 0 : static_cast<int>(WrapText(text, columns).size());
     }
     case ControlKind::GroupBox:

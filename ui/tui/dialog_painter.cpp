@@ -26,7 +26,7 @@ CellStyle Dimmed(const LiveWindow& window, CellStyle normal)
 // A caption with its mnemonic underlined, at most `width` cells.
 void PaintCaption(Canvas& canvas, int x, int y, std::string_view caption, CellStyle style, int width)
 {
-    const MnemonicText text = StripMnemonic(FromAnsi(caption));
+    const MnemonicText text = StripMnemonic(caption);
     canvas.Text(x, y, text.text, style, width);
     if (text.hotkey >= 0 && text.hotkey < width)
         canvas.Put(x + text.hotkey, y, text.text[static_cast<size_t>(text.hotkey)], style, true);
@@ -34,7 +34,7 @@ void PaintCaption(Canvas& canvas, int x, int y, std::string_view caption, CellSt
 
 void PaintLabel(const PaintContext& context, const LiveWindow& window, const Rect& rect)
 {
-    const MnemonicText text = StripMnemonic(FromAnsi(window.text()));
+    const MnemonicText text = StripMnemonic(window.text());
     const CellStyle style = Dimmed(window, CellStyle::Window);
     const std::vector<std::u32string> lines = WrapText(text.text, rect.width());
     size_t offset = 0;
@@ -60,7 +60,7 @@ void PaintPushButton(const PaintContext& context, const LiveWindow& window, cons
         style = CellStyle::Focused;
     style = Dimmed(window, style);
     const int y = rect.top + (rect.height() - 1) / 2;
-    const auto captionLength = static_cast<int>(StripMnemonic(FromAnsi(window.text())).text.size());
+    const auto captionLength = static_cast<int>(StripMnemonic(window.text()).text.size());
     const int inside = std::max(rect.width() - kPushButtonMargin, 0);
     context.canvas.Fill({rect.left, y, rect.right, y + 1}, style);
     context.canvas.Put(rect.left, y, U'[', style);

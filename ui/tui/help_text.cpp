@@ -1,8 +1,5 @@
 #include "ui/tui/help_text.h"
 
-#include <system_error>
-#include <utility>
-
 #include "ui/tui/tui_text.h"
 
 namespace tui {
@@ -12,44 +9,6 @@ namespace {
 constexpr std::u32string_view kItemMark = U"- ";
 
 }   // namespace
-
-TuiHelp::TuiHelp(std::filesystem::path file) : m_file(std::move(file)) {}
-
-std::filesystem::path TuiHelp::InstalledFile()
-{
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path programDir = error ? std::filesystem::current_path(error) : program.parent_path();
-    return (programDir / ".." / "share" / "norvane" / "help" / "norvane-help.txt").lexically_normal();
-}
-
-const HelpTopics* TuiHelp::Topics()
-{
-    if (!m_loaded) {
-        m_topics = HelpTopics::Load(m_file);
-        m_loaded = true;
-    }
-    return m_topics ? &*m_topics : nullptr;
-}
-
-const HelpTopic* TuiHelp::FindTopic(uint32_t contextId)
-{
-    const HelpTopics* topics = Topics();
-    return topics ? topics->FindTopic(contextId) : nullptr;
-}
-
-const HelpTopic* TuiHelp::FindOverview(uint32_t templateId)
-{
-    const HelpTopics* topics = Topics();
-    return topics ? topics->FindOverview(templateId) : nullptr;
-}
-
-std::u32string TuiHelp::MissingTopicText()
-{
-    if (!Topics())
-        return U"Help is not available: the help file " + FromUtf8(m_file.string()) + U" could not be read.";
-    return U"No help topic is available for this item.";
-}
 
 std::vector<std::u32string> TopicLines(const HelpTopic& topic, int width)
 {

@@ -2,27 +2,21 @@
 
 #include <algorithm>
 
+#include "res/resource_ids.h"
+#include "ui/base/message_box.h"
 #include "ui/tui/dialog_painter.h"
+#include "ui/tui/help_text.h"
 #include "ui/tui/tui_text.h"
 
 namespace tui {
 
 namespace {
 
-constexpr std::u32string_view kSearchLabel = U"Search: ";
 constexpr int kPage = 10;
-
-std::u32string Folded(std::u32string_view text)
-{
-    std::u32string folded(text);
-    for (char32_t& c : folded)
-        c = FoldCase(c);
-    return folded;
-}
 
 }   // namespace
 
-HelpWindow::HelpWindow(TuiHelp& help, std::u32string title) : m_help(help), m_title(std::move(title))
+HelpWindow::HelpWindow(HelpLibrary& help, std::u32string title) : m_help(help), m_title(std::move(title))
 {
     Filter();
 }
@@ -37,9 +31,7 @@ const HelpTopic* HelpWindow::currentTopic() const
 
 void HelpWindow::ShowTopic(HelpTopicKind kind, uint32_t id)
 {
-    const HelpTopic* topic = kind == HelpTopicKind::Overview ? m_help.FindOverview(id) : m_help.FindTopic(id);
-    const HelpTopics* topics = m_help.Topics();
-    m_current = topic && topics ? static_cast<int>(topic - topics->Topics().data()) : -1;
+    m_current = m_help.IndexOf(m_help.Find(kind, id));
     if (m_current >= 0 &&
         std::find(m_shown.begin(), m_shown.end(), static_cast<size_t>(m_current)) == m_shown.end()) {
         m_search.clear();
@@ -50,17 +42,7 @@ void HelpWindow::ShowTopic(HelpTopicKind kind, uint32_t id)
 
 void HelpWindow::Filter()
 {
-    m_shown.clear();
-    const HelpTopics* topics = m_help.Topics();
-    if (!topics)
-        return;
-    const std::u32string wanted = Folded(m_search);
-    const auto all = topics->Topics();
-    for (size_t i = 0; i < all.size(); ++i) {
-        if (wanted.empty() || Folded(FromUtf8(all[i].title)).find(wanted) != std::u32string::npos ||
-            Folded(FromUtf8(all[i].body)).find(wanted) != std::u32string::npos)
-            m_shown.push_back(i);
-    }
+    m_shown = m_help.Search(m_search);
 }
 
 void HelpWindow::Paint(Canvas& canvas)
@@ -73,8 +55,9 @@ void HelpWindow::Paint(Canvas& canvas)
     for (int y = box.top + 1; y < box.bottom - 1; ++y)
         canvas.Put(contents.right, y, kLineVertical, CellStyle::Frame);
 
-    canvas.Text(box.left + 2, box.top + 1, kSearchLabel, CellStyle::Window);
-    const int fieldLeft = box.left + 2 + static_cast<int>(kSearchLabel.size());
+    const std::u32string label = FromAnsi(LoadString(IDS_HELP_SEARCH_LABEL));
+    canvas.Text(box.left + 2, box.top + 1, label, CellStyle::Window);
+    const int fieldLeft = box.left + 2 + static_cast<int>(label.size());
     const int fieldWidth = std::max(contents.right - 1 - fieldLeft, 1);
     canvas.Fill({fieldLeft, box.top + 1, fieldLeft + fieldWidth, box.top + 2}, CellStyle::Field);
     const auto searchLength = static_cast<int>(m_search.size());
@@ -119,7 +102,7 @@ void HelpWindow::PaintText(Canvas& canvas, const Rect& pane)
     const HelpTopic* topic = currentTopic();
     const int width = std::max(pane.width(), 1);
     const std::vector<std::u32string> lines =
-        topic ? TopicLines(*topic, width) : WrapText(m_help.MissingTopicText(), width);
+        topic ? TopicLines(*topic, width) : WrapText(FromUtf8(m_help.MissingTopicText()), width);
     m_textRows = std::max(pane.height(), 1);
     m_textLines = static_cast<int>(lines.size());
     m_textTop = std::clamp(m_textTop, 0, std::max(m_textLines - m_textRows, 0));

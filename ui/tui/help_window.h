@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "ui/tui/help_text.h"
+#include "ui/host/help_library.h"
 #include "ui/tui/overlay.h"
 
 namespace tui {
 
 class HelpWindow : public Overlay {
 public:
-    HelpWindow(TuiHelp& help, std::u32string title);
+    HelpWindow(HelpLibrary& help, std::u32string title);
 
     // Shows a topic (or why there is none); a search that hides it from the list is cleared.
     void ShowTopic(HelpTopicKind kind, uint32_t id);
@@ -33,7 +33,7 @@ private:
     void PaintContents(Canvas& canvas, const Rect& pane);
     void PaintText(Canvas& canvas, const Rect& pane);
 
-    TuiHelp& m_help;
+    HelpLibrary& m_help;
     std::u32string m_title;
     std::u32string m_search;
     std::vector<size_t> m_shown;   // indexes of the topics the search lets through

@@ -2,6 +2,7 @@
 // the context menu and dropping a list down. Everything else goes to the dialog's view.
 #include "res/window_styles.h"
 #include "ui/base/dialog.h"
+#include "ui/base/message_box.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
 #include "ui/base/control_kind.h"
@@ -113,7 +114,7 @@ void TuiHost::ShowSystemMenu(DialogView& view)
     if (!(dialog.GetStyle() & WS_SYSMENU))
         return;
     // The platform's own items come first (a terminal window only closes), then the dialog's.
-    std::vector<MenuLine> lines{{"&Close"}};
+    std::vector<MenuLine> lines{{LoadString(IDS_CLOSE_COMMAND)}};
     std::vector<UINT> commands{SC_CLOSE};
     for (const MenuItem& item : dialog.systemMenu().items()) {
         lines.push_back({item.text, (item.flags & MF_SEPARATOR) != 0});

@@ -18,7 +18,7 @@ void MenuOverlay::Paint(Canvas& canvas)
 {
     int textWidth = 0;
     for (const MenuLine& line : m_lines)
-        textWidth = std::max(textWidth, static_cast<int>(StripMnemonic(FromAnsi(line.text)).text.size()));
+        textWidth = std::max(textWidth, static_cast<int>(StripMnemonic(line.text).text.size()));
     const int width = std::min(textWidth + 4, canvas.width());
     const int height = std::min(static_cast<int>(m_lines.size()) + 2, canvas.height());
     const int x = std::max(std::min(m_anchor.x, canvas.width() - width), 0);
@@ -39,7 +39,7 @@ void MenuOverlay::Paint(Canvas& canvas)
         const bool current = m_top + i == m_current;
         const CellStyle style = current ? CellStyle::Focused : CellStyle::Window;
         canvas.Fill({box.left + 1, row, box.right - 1, row + 1}, style);
-        const MnemonicText text = StripMnemonic(FromAnsi(line.text));
+        const MnemonicText text = StripMnemonic(line.text);
         canvas.Text(box.left + 2, row, text.text, style, width - 4);
         if (text.hotkey >= 0 && text.hotkey < width - 4)
             canvas.Put(box.left + 2 + text.hotkey, row, text.text[static_cast<size_t>(text.hotkey)], style, true);

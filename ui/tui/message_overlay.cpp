@@ -26,7 +26,7 @@ void MessageOverlay::Paint(Canvas& canvas)
     std::vector<std::u32string> faces;
     int buttonsWidth = -kButtonGap;
     for (const std::string& button : m_buttons) {
-        faces.push_back(U"[ " + StripMnemonic(FromAnsi(button)).text + U" ]");
+        faces.push_back(U"[ " + StripMnemonic(button).text + U" ]");
         buttonsWidth += static_cast<int>(faces.back().size()) + kButtonGap;
     }
     const int wrapWidth = std::max(std::min(kMaxTextWidth, canvas.width() - 6), 1);
@@ -48,7 +48,7 @@ void MessageOverlay::Paint(Canvas& canvas)
         const bool focused = static_cast<int>(i) == m_focus;
         const CellStyle style = focused ? CellStyle::Focused : CellStyle::Window;
         canvas.Text(x, y, faces[i], style);
-        const MnemonicText caption = StripMnemonic(FromAnsi(m_buttons[i]));
+        const MnemonicText caption = StripMnemonic(m_buttons[i]);
         if (caption.hotkey >= 0)
             canvas.Put(x + 2 + caption.hotkey, y, caption.text[static_cast<size_t>(caption.hotkey)], style, true);
         if (focused)

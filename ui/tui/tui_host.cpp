@@ -4,6 +4,7 @@
 
 #include "res/resource_ids.h"
 #include "ui/base/dialog.h"
+#include "ui/base/format_string.h"
 #include "ui/base/message_box.h"
 #include "ui/base/window_api.h"
 #include "ui/tui/dialog_painter.h"
@@ -124,13 +125,13 @@ void TuiHost::MoveDialog(CDialog& dialog, const Rect& windowRect, bool /*repaint
 
 void TuiHost::ShowHelpPopup(HWND window, uint32_t contextId)
 {
-    m_popup = std::make_unique<HelpPopup>(m_help.FindTopic(contextId), m_help.MissingTopicText(), CellsOf(window));
+    m_popup = std::make_unique<HelpPopup>(m_help.FindTopic(contextId), FromUtf8(m_help.MissingTopicText()), CellsOf(window));
 }
 
 bool TuiHost::TrackWhatsThisMenu(HWND window)
 {
     const Rect cells = CellsOf(window);
-    MenuOverlay menu({{"What's This?"}}, {cells.left, cells.bottom});
+    MenuOverlay menu({{LoadString(IDS_WHATS_THIS)}}, {cells.left, cells.bottom});
     RunOverlay(menu);
     return menu.chosen() == 0;
 }
@@ -154,11 +155,9 @@ void TuiHost::QuitHelp()
 void TuiHost::ShowAboutBox()
 {
     const std::string name = LoadString(IDS_APP_TITLE);
-    MessageOverlay box(FromAnsi("About " + name),
-                       FromAnsi(name + " version " NORVANE_VERSION "\n\n") +
-                           U"Keeps the list of NFS servers with their print queues, and the options of every NFS "
-                           U"connection, in the configuration that the NFS client and network printing component "
-                           U"reads.",
+    MessageOverlay box(FromAnsi(AfxFormatString2(IDS_ABOUT_CAPTION, name, "")),
+                       FromAnsi(AfxFormatString2(IDS_ABOUT_VERSION, name, NORVANE_VERSION) + "\n\n" +
+                                LoadString(IDS_ABOUT_DESCRIPTION)),
                        {"OK"}, 0);
     RunOverlay(box);
 }
@@ -170,7 +169,7 @@ void TuiHost::ShowHelp(HelpTopicKind kind, uint32_t id)
         m_helpWindow->ShowTopic(kind, id);
         return;
     }
-    HelpWindow window(m_help, FromAnsi(LoadString(IDS_APP_TITLE) + " Help"));
+    HelpWindow window(m_help, FromUtf8(HelpLibrary::WindowCaption()));
     window.ShowTopic(kind, id);
     m_helpWindow = &window;
     RunOverlay(window);
@@ -249,7 +248,7 @@ std::u32string TuiHost::Hint() const
     const CDialog& dialog = view.dialog();
     const int defaultId = dialog.GetDefID() != 0 ? dialog.GetDefID() : IDOK;
     if (HWND button = dialog.GetDlgItem(defaultId))
-        hint += U"Enter " + StripMnemonic(FromAnsi(button->text())).text + U"  ";
+        hint += U"Enter " + StripMnemonic(button->text()).text + U"  ";
     return hint + U"Esc Cancel  F1 Help  Shift+F1 What's This?  Alt+Space Menu";
 }
 

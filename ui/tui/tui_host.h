@@ -17,7 +17,7 @@
 #include "platform/wait_presenter.h"
 #include "ui/base/host.h"
 #include "ui/host/running_dialogs.h"
-#include "ui/tui/help_text.h"
+#include "ui/host/help_library.h"
 #include "ui/tui/terminal_io.h"
 
 namespace tui {
@@ -31,7 +31,7 @@ class TuiHost : public Host {
 public:
     // Help topics from `helpFile`; by default the help file installed beside the program. While
     // the host lives, DoAboutBox shows its about box.
-    explicit TuiHost(TerminalIo& terminal, std::filesystem::path helpFile = TuiHelp::InstalledFile());
+    explicit TuiHost(TerminalIo& terminal, std::filesystem::path helpFile = HelpLibrary::InstalledFile());
     ~TuiHost() override;
     TuiHost(const TuiHost&) = delete;
     TuiHost& operator=(const TuiHost&) = delete;
@@ -70,7 +70,7 @@ private:
     void DropDown(DialogView& view, HWND combo);
 
     TerminalIo& m_terminal;
-    TuiHelp m_help;
+    HelpLibrary m_help;
     RunningDialogs<DialogView> m_running;
     // Overlays in front of the running dialogs, the innermost last.
     std::vector<Overlay*> m_overlays;

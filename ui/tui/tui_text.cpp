@@ -1,24 +1,10 @@
 #include "ui/tui/tui_text.h"
 
+#include "ui/host/host_text.h"
+
 namespace tui {
 
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Length of the UTF-8 sequence that starts with `lead`, 0 for a byte that cannot start one.
-int SequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return lead >= 0xC2 ? 2 : 0;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return lead <= 0xF4 ? 4 : 0;
-    return 0;
-}
 
 bool IsBlank(char32_t c)
 {
@@ -45,95 +31,10 @@ std::string ToAnsi(std::u32string_view text)
     return result;
 }
 
-std::u32string FromUtf8(std::string_view text)
+MnemonicText StripMnemonic(std::string_view caption)
 {
-    std::u32string result;
-    result.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = SequenceLength(lead);
-        if (length == 0 || i + static_cast<size_t>(length) > text.size()) {
-            result.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values past the last code point are not characters.
-        const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
-        if (!valid || overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
-            result.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        result.push_back(c);
-        i += static_cast<size_t>(length);
-    }
-    return result;
-}
-
-std::string ToUtf8(std::u32string_view text)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (char32_t c : text) {
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            c = kReplacement;
-        if (c < 0x80) {
-            result.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            result.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            result.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            result.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            result.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            result.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            result.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            result.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return result;
-}
-
-MnemonicText StripMnemonic(std::u32string_view caption)
-{
-    MnemonicText result;
-    for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] != U'&') {
-            result.text.push_back(caption[i]);
-            continue;
-        }
-        // A marker at the very end stands for nothing.
-        if (++i == caption.size())
-            break;
-        if (caption[i] != U'&' && result.hotkey < 0)
-            result.hotkey = static_cast<int>(result.text.size());
-        result.text.push_back(caption[i]);
-    }
-    return result;
-}
-
-char32_t MnemonicOf(std::string_view caption)
-{
-    const MnemonicText stripped = StripMnemonic(FromAnsi(caption));
-    return stripped.hotkey < 0 ? 0 : FoldCase(stripped.text[static_cast<size_t>(stripped.hotkey)]);
-}
-
-char32_t FoldCase(char32_t c)
-{
-    return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+    const Caption parsed = ParseCaption(caption);
+    return {FromAnsi(parsed.text), parsed.hotkey};
 }
 
 std::vector<std::u32string> WrapText(std::u32string_view text, int width)

@@ -1,0 +1,24 @@
+#pragma once
+// Text rules both hosts apply the same way: the help file's UTF-8, the one way letters are
+// compared without regard to case, and the mnemonic marker of a caption.
+#include <string>
+#include <string_view>
+
+// Malformed sequences become U+FFFD.
+std::u32string FromUtf8(std::string_view text);
+std::string ToUtf8(std::u32string_view text);
+
+// The case-folding rule of the program (help search, mnemonics, typing in a list): capitals of the
+// Latin, Greek and Cyrillic alphabets fold to their small letters; every other character stays.
+char32_t FoldCase(char32_t c);
+std::u32string FoldCase(std::u32string_view text);
+
+// A caption without its mnemonic marker: "&&" stands for '&', "&x" underlines x, a lone '&' at the
+// end stands for nothing. Captions are single-byte text, so an index is a character's too.
+struct Caption {
+    std::string text;
+    int hotkey = -1;   // index in `text` of the underlined character; -1 when none
+};
+Caption ParseCaption(std::string_view caption);
+// The folded mnemonic letter of a caption; 0 when it has none.
+char32_t MnemonicOf(std::string_view caption);

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/qt/qt_test_support.h"
-#include "tests/qt/sample_dialog.h"
+#include "tests/support/test_dialog.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/message_box.h"
 #include "ui/qt/qt_text.h"
@@ -23,19 +23,19 @@ using Records = std::vector<HelpRecord>;
 class NestedRuns : public ::testing::Test {
 protected:
     QWidget* Control(const CDialog& owner, int id) { return ControlWidget(host, owner, id); }
-    void ClickAction() { QTest::mouseClick(Control(dialog, kSampleAction), Qt::LeftButton); }
+    void ClickAction() { QTest::mouseClick(Control(dialog, kTestAction), Qt::LeftButton); }
 
     TempSystemDir systemDir;
     RecordingQtHost host;
     Watchdog watchdog{host};
-    SampleDialog dialog;
+    TestDialog dialog;
 };
 
 TEST_F(NestedRuns, InnerDialogRunsAndEndsInsideTheOuterOne)
 {
     HelpDialog* inner = nullptr;
     int innerResult = 0;
-    dialog.onAction = [&](SampleDialog&) {
+    dialog.onAction = [&](TestDialog&) {
         HelpDialog queue(IDD_STREAM_QUEUE, nullptr);
         inner = &queue;
         innerResult = queue.DoModal();
@@ -53,19 +53,19 @@ TEST_F(NestedRuns, InnerDialogRunsAndEndsInsideTheOuterOne)
         },
         [&] {
             EXPECT_EQ(innerResult, IDOK);
-            QTest::keyClick(Control(dialog, kSampleName), Qt::Key_F1);
+            QTest::keyClick(Control(dialog, kTestName), Qt::Key_F1);
             QTest::keyClick(host.DialogWidget(dialog), Qt::Key_Escape);
         },
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(host.help, (Records{{HelpShown::Popup, IDC_STREAM_PORT, HelpContextId(IDD_STREAM_QUEUE, IDC_STREAM_PORT)},
-                                  {HelpShown::Popup, kSampleName, HelpContextId(kSampleTemplateId, kSampleName)}}));
+                                  {HelpShown::Popup, kTestName, HelpContextId(kTestTemplateId, kTestName)}}));
 }
 
 TEST_F(NestedRuns, MessageBoxesAskWithTheApplicationTitleAndAnswer)
 {
-    dialog.onAction = [](SampleDialog& self) {
+    dialog.onAction = [](TestDialog& self) {
         self.log.push_back("answer " + std::to_string(AfxMessageBox(std::string("Remove it?"), MB_YESNO)));
         self.log.push_back("answer " + std::to_string(AfxMessageBox(std::string("Done."), MB_OK)));
         self.log.push_back("answer " + std::to_string(AfxMessageBox(std::string("Keep yours?"), MB_YESNOCANCEL)));
@@ -120,9 +120,9 @@ TEST_F(NestedRuns, SystemMenuOffersTheDialogsItems)
     };
     Script script({
         [&] { WaitUntilActive(host, dialog); },
-        [&] { QTest::keyClick(Control(dialog, kSampleName), Qt::Key_Space, Qt::AltModifier); },
-        [&] { choose("&About Sample"); },
-        [&] { QTest::keyClick(Control(dialog, kSampleName), Qt::Key_Space, Qt::AltModifier); },
+        [&] { QTest::keyClick(Control(dialog, kTestName), Qt::Key_Space, Qt::AltModifier); },
+        [&] { choose("&About Test"); },
+        [&] { QTest::keyClick(Control(dialog, kTestName), Qt::Key_Space, Qt::AltModifier); },
         [&] { choose("&Close"); },
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -135,7 +135,7 @@ void RunADialogThatNeverEnds()
 {
     RecordingQtHost host;
     Watchdog watchdog(host, std::chrono::milliseconds(100));
-    SampleDialog dialog;
+    TestDialog dialog;
     EXPECT_EQ(dialog.DoModal(), -1);
 }
 

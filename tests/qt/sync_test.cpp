@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/qt/qt_test_support.h"
-#include "tests/qt/sample_dialog.h"
+#include "tests/support/test_dialog.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/user_input.h"
 
@@ -29,7 +29,7 @@ protected:
         return widget;
     }
 
-    // Plays `steps` in the sample dialog, then closes it with Escape.
+    // Plays `steps` in the test dialog, then closes it with Escape.
     int Run(std::vector<std::function<void()>> steps)
     {
         steps.insert(steps.begin(), [this] { WaitUntilActive(host, dialog); });
@@ -43,45 +43,45 @@ protected:
     TempSystemDir systemDir;
     RecordingQtHost host;
     Watchdog watchdog{host};
-    SampleDialog dialog;
+    TestDialog dialog;
 };
 
 TEST_F(WidgetSync, TypingRaisesOneChangePerEdit)
 {
     Run({
-        [this] { QTest::keyClicks(Control<QLineEdit>(kSampleName), "abc"); },
-        [this] { EXPECT_EQ(dialog.GetDlgItemText(kSampleName), "abc"); },
+        [this] { QTest::keyClicks(Control<QLineEdit>(kTestName), "abc"); },
+        [this] { EXPECT_EQ(dialog.GetDlgItemText(kTestName), "abc"); },
     });
-    EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 'a'", "EN_CHANGE 'ab'", "EN_CHANGE 'abc'"}));
+    EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 1002 'a'", "EN_CHANGE 1002 'ab'", "EN_CHANGE 1002 'abc'"}));
 }
 
 TEST_F(WidgetSync, TextSetByTheDialogReachesTheFieldWithoutEcho)
 {
     Run({
-        [this] { dialog.SetDlgItemText(kSampleName, "xyz"); },
+        [this] { dialog.SetDlgItemText(kTestName, "xyz"); },
         [this] {
-            EXPECT_EQ(Control<QLineEdit>(kSampleName)->text(), "xyz");
+            EXPECT_EQ(Control<QLineEdit>(kTestName)->text(), "xyz");
             dialog.SetWindowText("Renamed");
             EXPECT_EQ(host.DialogWidget(dialog)->windowTitle(), "Renamed");
         },
     });
     // The layer raises EN_CHANGE for the text it set; the widget adds none of its own.
-    EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 'xyz'"}));
+    EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 1002 'xyz'"}));
 }
 
 TEST_F(WidgetSync, CheckBoxesFollowTheModelsRules)
 {
     Run({
-        [this] { QTest::mouseClick(Control<QCheckBox>(kSampleAutoCheck), Qt::LeftButton); },
+        [this] { QTest::mouseClick(Control<QCheckBox>(kTestCheck), Qt::LeftButton); },
         [this] {
-            EXPECT_TRUE(Control<QCheckBox>(kSampleAutoCheck)->isChecked());
+            EXPECT_TRUE(Control<QCheckBox>(kTestCheck)->isChecked());
             // A check box that does not check itself stays as the dialog leaves it.
-            QTest::mouseClick(Control<QCheckBox>(kSampleManualCheck), Qt::LeftButton);
+            QTest::mouseClick(Control<QCheckBox>(kTestManualCheck), Qt::LeftButton);
         },
         [this] {
-            EXPECT_FALSE(Control<QCheckBox>(kSampleManualCheck)->isChecked());
-            dialog.CheckDlgButton(kSampleManualCheck, BST_CHECKED);
-            EXPECT_TRUE(Control<QCheckBox>(kSampleManualCheck)->isChecked());
+            EXPECT_FALSE(Control<QCheckBox>(kTestManualCheck)->isChecked());
+            dialog.CheckDlgButton(kTestManualCheck, BST_CHECKED);
+            EXPECT_TRUE(Control<QCheckBox>(kTestManualCheck)->isChecked());
         },
     });
     EXPECT_EQ(dialog.log, (Log{"BN_CLICKED 1051 check=1", "BN_CLICKED 1052 check=0"}));
@@ -90,11 +90,11 @@ TEST_F(WidgetSync, CheckBoxesFollowTheModelsRules)
 TEST_F(WidgetSync, RadioButtonsAreGroupedByTheModel)
 {
     Run({
-        [this] { QTest::mouseClick(Control<QRadioButton>(kSampleRadioA), Qt::LeftButton); },
-        [this] { QTest::mouseClick(Control<QRadioButton>(kSampleRadioB), Qt::LeftButton); },
+        [this] { QTest::mouseClick(Control<QRadioButton>(kTestRadioA), Qt::LeftButton); },
+        [this] { QTest::mouseClick(Control<QRadioButton>(kTestRadioB), Qt::LeftButton); },
         [this] {
-            EXPECT_FALSE(Control<QRadioButton>(kSampleRadioA)->isChecked());
-            EXPECT_TRUE(Control<QRadioButton>(kSampleRadioB)->isChecked());
+            EXPECT_FALSE(Control<QRadioButton>(kTestRadioA)->isChecked());
+            EXPECT_TRUE(Control<QRadioButton>(kTestRadioB)->isChecked());
         },
     });
     EXPECT_EQ(dialog.log, (Log{"BN_CLICKED radio A=1 B=0", "BN_CLICKED radio A=0 B=1"}));
@@ -103,29 +103,29 @@ TEST_F(WidgetSync, RadioButtonsAreGroupedByTheModel)
 TEST_F(WidgetSync, ListRowsKeepTheModelsOrderAndSelectOnce)
 {
     const auto rowRect = [this](int row) {
-        QListWidget* list = Control<QListWidget>(kSampleList);
+        QListWidget* list = Control<QListWidget>(kTestSorted);
         return list->visualItemRect(list->item(row)).center();
     };
     Run({
         [this] {
             for (const char* name : {"beta", "alpha", "Gamma"})
-                (void)dialog.list.AddString(name);
-            QListWidget* list = Control<QListWidget>(kSampleList);
+                (void)dialog.sorted.AddString(name);
+            QListWidget* list = Control<QListWidget>(kTestSorted);
             ASSERT_EQ(list->count(), 3);
             // Each row is inserted where the sorted model put it, not appended.
             EXPECT_EQ(list->item(0)->text(), "alpha");
             EXPECT_EQ(list->item(1)->text(), "beta");
             EXPECT_EQ(list->item(2)->text(), "Gamma");
         },
-        [this, rowRect] { QTest::mouseClick(Control<QListWidget>(kSampleList)->viewport(), Qt::LeftButton, {}, rowRect(1)); },
-        [this, rowRect] { QTest::mouseDClick(Control<QListWidget>(kSampleList)->viewport(), Qt::LeftButton, {}, rowRect(2)); },
+        [this, rowRect] { QTest::mouseClick(Control<QListWidget>(kTestSorted)->viewport(), Qt::LeftButton, {}, rowRect(1)); },
+        [this, rowRect] { QTest::mouseDClick(Control<QListWidget>(kTestSorted)->viewport(), Qt::LeftButton, {}, rowRect(2)); },
         [this] {
-            EXPECT_EQ(dialog.list.GetCurSel(), 2);
+            EXPECT_EQ(dialog.sorted.GetCurSel(), 2);
             // The dialog's own selection reaches the widget and is not reported back.
-            dialog.list.SetCurSel(0);
-            EXPECT_EQ(Control<QListWidget>(kSampleList)->currentRow(), 0);
-            dialog.list.ResetContent();
-            EXPECT_EQ(Control<QListWidget>(kSampleList)->count(), 0);
+            dialog.sorted.SetCurSel(0);
+            EXPECT_EQ(Control<QListWidget>(kTestSorted)->currentRow(), 0);
+            dialog.sorted.ResetContent();
+            EXPECT_EQ(Control<QListWidget>(kTestSorted)->count(), 0);
         },
     });
     EXPECT_EQ(dialog.log, (Log{"LBN_SELCHANGE 1", "LBN_SELCHANGE 2", "LBN_DBLCLK 2"}));
@@ -135,7 +135,7 @@ TEST_F(WidgetSync, DropListChoiceReachesTheModelOnce)
 {
     Run({
         [this] {
-            QComboBox* combo = Control<QComboBox>(kSampleDropList);
+            QComboBox* combo = Control<QComboBox>(kTestDropList);
             ASSERT_EQ(combo->count(), 3);
             EXPECT_EQ(combo->itemText(0), "Binary (Pass-thru) ");
             dialog.dropList.SetCurSel(1);
@@ -151,22 +151,22 @@ TEST_F(WidgetSync, EnabledVisibleDefaultAndFocusFollowTheModel)
 {
     Run({
         [this] {
-            EXPECT_FALSE(Control<QPushButton>(kSampleDisabled)->isEnabled());
-            EXPECT_TRUE(Control<QPushButton>(kSampleHidden)->isHidden());
+            EXPECT_FALSE(Control<QPushButton>(kTestDisabled)->isEnabled());
+            EXPECT_TRUE(Control<QPushButton>(kTestHidden)->isHidden());
             EXPECT_TRUE(Control<QPushButton>(IDOK)->isDefault());
-            dialog.GetDlgItem(kSampleDisabled)->EnableWindow(true);
-            dialog.GetDlgItem(kSampleHidden)->ShowWindow(true);
-            dialog.GetDlgItem(kSampleName)->EnableWindow(false);
-            dialog.SetDefID(kSampleAction);
-            dialog.GetDlgItem(kSampleAutoCheck)->SetFocus();
+            dialog.GetDlgItem(kTestDisabled)->EnableWindow(true);
+            dialog.GetDlgItem(kTestHidden)->ShowWindow(true);
+            dialog.GetDlgItem(kTestName)->EnableWindow(false);
+            dialog.SetDefID(kTestAction);
+            dialog.GetDlgItem(kTestCheck)->SetFocus();
         },
         [this] {
-            EXPECT_TRUE(Control<QPushButton>(kSampleDisabled)->isEnabled());
-            EXPECT_FALSE(Control<QPushButton>(kSampleHidden)->isHidden());
-            EXPECT_FALSE(Control<QLineEdit>(kSampleName)->isEnabled());
-            EXPECT_TRUE(Control<QPushButton>(kSampleAction)->isDefault());
+            EXPECT_TRUE(Control<QPushButton>(kTestDisabled)->isEnabled());
+            EXPECT_FALSE(Control<QPushButton>(kTestHidden)->isHidden());
+            EXPECT_FALSE(Control<QLineEdit>(kTestName)->isEnabled());
+            EXPECT_TRUE(Control<QPushButton>(kTestAction)->isDefault());
             EXPECT_FALSE(Control<QPushButton>(IDOK)->isDefault());
-            EXPECT_EQ(QApplication::focusWidget(), Control<QCheckBox>(kSampleAutoCheck));
+            EXPECT_EQ(QApplication::focusWidget(), Control<QCheckBox>(kTestCheck));
         },
     });
     EXPECT_TRUE(dialog.log.empty());
@@ -178,14 +178,14 @@ TEST_F(WidgetSync, TabFollowsTheTemplateAndMovesTheModelsFocus)
         [this] {
             // The label's mnemonic takes the focus to the field after it.
             QTest::keyClick(host.DialogWidget(dialog), Qt::Key_N, Qt::AltModifier);
-            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kSampleName));
+            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kTestName));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kSampleAutoCheck));
+            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kTestCheck));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kSampleManualCheck));
+            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kTestManualCheck));
             // Radio buttons without tab stops are passed over.
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kSampleList));
+            EXPECT_EQ(dialog.GetFocus(), dialog.GetDlgItem(kTestSorted));
         },
     });
 }
@@ -195,7 +195,7 @@ TEST_F(WidgetSync, KeysAndCloseBoxEndTheDialogThroughTheModel)
 {
     {
         Script script({[this] { WaitUntilActive(host, dialog); },
-                       [this] { QTest::keyClick(Control<QLineEdit>(kSampleName), Qt::Key_Return); }});
+                       [this] { QTest::keyClick(Control<QLineEdit>(kTestName), Qt::Key_Return); }});
         EXPECT_EQ(dialog.DoModal(), IDOK);
     }
     {

@@ -3,7 +3,7 @@
 #include <gtest/gtest-spi.h>
 
 #include "tests/support/scripted_host.h"
-#include "tests/ui_base/probe_dialog.h"
+#include "tests/support/test_dialog.h"
 #include "ui/base/window_api.h"
 
 namespace {
@@ -27,7 +27,7 @@ TEST(DialogRun, OkAndCancelEndCodes)
     };
     for (const Case& c : cases) {
         ScriptedHost host;
-        ProbeDialog dialog;
+        TestDialog dialog;
         host.Script({c.action});
         EXPECT_EQ(dialog.DoModal(), c.result) << c.name;
         EXPECT_EQ(dialog.GetSafeHwnd(), nullptr) << "windows are destroyed after the run";
@@ -38,7 +38,7 @@ TEST(DialogRun, OkAndCancelEndCodes)
 
 TEST(DialogRun, WithoutHostOrTemplateAnswersMinusOne)
 {
-    ProbeDialog noHost;
+    TestDialog noHost;
     EXPECT_EQ(noHost.DoModal(), -1);
     ScriptedHost host;
     HelpDialog unknown(4242, nullptr);
@@ -50,8 +50,8 @@ TEST(DialogRun, ScriptEndingBeforeTheDialogFailsInsteadOfHanging)
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedHost host;
-            ProbeDialog dialog;
-            host.Script({Type(kProbeName, "x")});
+            TestDialog dialog;
+            host.Script({Type(kTestName, "x")});
             EXPECT_EQ(dialog.DoModal(), -1);
         },
         "ended without the dialog ending");
@@ -60,9 +60,9 @@ TEST(DialogRun, ScriptEndingBeforeTheDialogFailsInsteadOfHanging)
 TEST(DialogRun, InitialisationFocusesFirstTabStopAndShowsTheDialog)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
+    TestDialog dialog;
     host.Script({Inspect([](CDialog& d) {
-                      EXPECT_EQ(d.GetFocus(), d.GetDlgItem(kProbeName)) << "the label before it has no tab stop";
+                      EXPECT_EQ(d.GetFocus(), d.GetDlgItem(kTestName)) << "the label before it has no tab stop";
                       EXPECT_TRUE(IsWindowVisible(d.GetSafeHwnd()));
                   }),
                   Escape()});
@@ -72,12 +72,12 @@ TEST(DialogRun, InitialisationFocusesFirstTabStopAndShowsTheDialog)
 TEST(EditNotifications, SettingTextRaisesOneChangeEvenWhenUnchanged)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
-    dialog.onInit = [](ProbeDialog& d) {
-        d.SetDlgItemText(kProbeName, "alpha");
-        d.SetDlgItemText(kProbeName, "alpha");
+    TestDialog dialog;
+    dialog.onInit = [](TestDialog& d) {
+        d.SetDlgItemText(kTestName, "alpha");
+        d.SetDlgItemText(kTestName, "alpha");
     };
-    host.Script({Type(kProbeName, "beta"), Escape()});
+    host.Script({Type(kTestName, "beta"), Escape()});
     dialog.DoModal();
     EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 1002 'alpha'", "EN_CHANGE 1002 'alpha'", "EN_CHANGE 1002 'beta'"}));
 }
@@ -85,13 +85,13 @@ TEST(EditNotifications, SettingTextRaisesOneChangeEvenWhenUnchanged)
 TEST(EditNotifications, TypingIsCutToTheFieldLimit)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
-    dialog.onInit = [](ProbeDialog& d) {
+    TestDialog dialog;
+    dialog.onInit = [](TestDialog& d) {
         EditControl name;
-        name.Attach(d.GetDlgItem(kProbeName));
+        name.Attach(d.GetDlgItem(kTestName));
         name.LimitText(3);
     };
-    host.Script({Type(kProbeName, "abcdef"), Escape()});
+    host.Script({Type(kTestName, "abcdef"), Escape()});
     dialog.DoModal();
     EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 1002 'abc'"}));
 }
@@ -99,8 +99,8 @@ TEST(EditNotifications, TypingIsCutToTheFieldLimit)
 TEST(Buttons, AutomaticCheckBoxTogglesBeforeItsNotification)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
-    host.Script({Click(kProbeCheck), Click(kProbeCheck), Escape()});
+    TestDialog dialog;
+    host.Script({Click(kTestCheck), Click(kTestCheck), Escape()});
     dialog.DoModal();
     EXPECT_EQ(dialog.log, (Log{"BN_CLICKED 1051 check=1", "BN_CLICKED 1051 check=0"}));
 }
@@ -108,15 +108,15 @@ TEST(Buttons, AutomaticCheckBoxTogglesBeforeItsNotification)
 TEST(Buttons, AutomaticRadioButtonsClearOnlyTheirOwnGroup)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
-    dialog.onInit = [](ProbeDialog& d) {
-        d.CheckDlgButton(kProbeManualRadio, 1);
-        d.CheckDlgButton(kProbeRadioC, 1);
+    TestDialog dialog;
+    dialog.onInit = [](TestDialog& d) {
+        d.CheckDlgButton(kTestManualRadio, 1);
+        d.CheckDlgButton(kTestRadioC, 1);
     };
-    host.Script({Click(kProbeRadioA), Click(kProbeRadioB),
+    host.Script({Click(kTestRadioA), Click(kTestRadioB),
                  Inspect([](CDialog& d) {
-                     EXPECT_EQ(d.IsDlgButtonChecked(kProbeManualRadio), 1u) << "not automatic: left alone";
-                     EXPECT_EQ(d.IsDlgButtonChecked(kProbeRadioC), 1u) << "another group";
+                     EXPECT_EQ(d.IsDlgButtonChecked(kTestManualRadio), 1u) << "not automatic: left alone";
+                     EXPECT_EQ(d.IsDlgButtonChecked(kTestRadioC), 1u) << "another group";
                  }),
                  Escape()});
     dialog.DoModal();
@@ -128,9 +128,9 @@ TEST(Buttons, ClicksOnDisabledControlsAreScriptErrors)
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedHost host;
-            ProbeDialog dialog;
-            dialog.onInit = [](ProbeDialog& d) { d.GetDlgItem(kProbeCheck)->EnableWindow(false); };
-            host.Script({Click(kProbeCheck), Escape()});
+            TestDialog dialog;
+            dialog.onInit = [](TestDialog& d) { d.GetDlgItem(kTestCheck)->EnableWindow(false); };
+            host.Script({Click(kTestCheck), Escape()});
             dialog.DoModal();
             EXPECT_TRUE(dialog.log.empty());
         },
@@ -140,14 +140,14 @@ TEST(Buttons, ClicksOnDisabledControlsAreScriptErrors)
 TEST(Lists, UserSelectionAndDoubleClickNotify)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
-    dialog.onInit = [](ProbeDialog& d) {
+    TestDialog dialog;
+    dialog.onInit = [](TestDialog& d) {
         (void)d.sorted.AddString("b");
         (void)d.sorted.AddString("a");
         (void)d.plain.AddString("quiet");
     };
-    host.Script({Select(kProbeSorted, 1), DoubleClick(kProbeSorted, 0), DoubleClick(kProbeSorted, -1),
-                 Select(kProbePlain, 0), Select(kProbeDropList, 2), Escape()});
+    host.Script({Select(kTestSorted, 1), DoubleClick(kTestSorted, 0), DoubleClick(kTestSorted, -1),
+                 Select(kTestPlain, 0), Select(kTestDropList, 2), Escape()});
     dialog.DoModal();
     // The plain list box lacks LBS_NOTIFY, so selecting in it tells the dialog nothing.
     EXPECT_EQ(dialog.log, (Log{"LBN_SELCHANGE 1", "LBN_SELCHANGE 0", "LBN_DBLCLK 0", "LBN_DBLCLK 0",
@@ -157,12 +157,12 @@ TEST(Lists, UserSelectionAndDoubleClickNotify)
 TEST(DefaultButton, SetDefIdMovesTheStyleAndEnterFollowsIt)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
+    TestDialog dialog;
     host.Script({Inspect([](CDialog& d) {
                      EXPECT_EQ(d.GetDefID(), IDOK);
-                     d.SetDefID(kProbeAction);
+                     d.SetDefID(kTestAction);
                      EXPECT_FALSE(d.GetDlgItem(IDOK)->IsDefaultButton());
-                     EXPECT_TRUE(d.GetDlgItem(kProbeAction)->IsDefaultButton());
+                     EXPECT_TRUE(d.GetDlgItem(kTestAction)->IsDefaultButton());
                  }),
                  Enter(),
                  Inspect([](CDialog& d) { d.SetDefID(IDCANCEL); }), Enter()});
@@ -173,7 +173,7 @@ TEST(DefaultButton, SetDefIdMovesTheStyleAndEnterFollowsIt)
 TEST(DefaultButton, EnterDoesNothingWhileTheDefaultIsDisabledOrHidden)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
+    TestDialog dialog;
     host.Script({Inspect([](CDialog& d) { d.GetDlgItem(IDOK)->EnableWindow(false); }), Enter(),
                  Inspect([](CDialog& d) {
                      d.GetDlgItem(IDOK)->EnableWindow(true);
@@ -186,7 +186,7 @@ TEST(DefaultButton, EnterDoesNothingWhileTheDefaultIsDisabledOrHidden)
 TEST(CloseBox, DialogThatHandlesWmCloseStaysOpen)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
+    TestDialog dialog;
     dialog.handleClose = true;
     host.Script({CloseBox(), Inspect([](CDialog& d) { EXPECT_FALSE(d.IsEnded()); }), Escape()});
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -196,27 +196,27 @@ TEST(CloseBox, DialogThatHandlesWmCloseStaysOpen)
 TEST(HelpButton, OpensTheOverviewOfTheDialogItWasPressedIn)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
+    TestDialog dialog;
     host.Script({Click(ID_HELP), Escape()});
     dialog.DoModal();
-    EXPECT_EQ(host.helpRequests(), (std::vector<HelpRequest>{{HelpRequestKind::Overview, 0, kProbeTemplateId}}));
+    EXPECT_EQ(host.helpRequests(), (std::vector<HelpRequest>{{HelpRequestKind::Overview, 0, kTestTemplateId}}));
 }
 
 TEST(NestedRuns, EachDialogPlaysItsOwnScript)
 {
     ScriptedHost host;
-    ProbeDialog outer;
+    TestDialog outer;
     int innerResult = 0;
-    outer.onAction = [&](ProbeDialog&) {
-        ProbeDialog inner(kProbeTemplate, &outer);
+    outer.onAction = [&](TestDialog&) {
+        TestDialog inner(kTestTemplate, &outer);
         innerResult = inner.DoModal();
         EXPECT_EQ(inner.log, (Log{"BN_CLICKED 1051 check=1"}));
     };
-    host.Script({Click(kProbeAction), Click(IDOK)});
-    host.Script({Click(kProbeCheck), Escape()});
+    host.Script({Click(kTestAction), Click(IDOK)});
+    host.Script({Click(kTestCheck), Escape()});
     EXPECT_EQ(outer.DoModal(), IDOK);
     EXPECT_EQ(innerResult, IDCANCEL);
-    EXPECT_EQ(host.dialogsRun(), (std::vector<uint32_t>{kProbeTemplateId, kProbeTemplateId}));
+    EXPECT_EQ(host.dialogsRun(), (std::vector<uint32_t>{kTestTemplateId, kTestTemplateId}));
 }
 
 }   // namespace

@@ -3,7 +3,7 @@
 
 #include "res/dialog_template.h"
 #include "tests/support/scripted_host.h"
-#include "tests/ui_base/probe_dialog.h"
+#include "tests/support/test_dialog.h"
 #include "ui/base/child_subclass_map.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
@@ -104,9 +104,9 @@ TEST(HelpContexts, TabSearchWithoutAnyUsableIdKeepsTheStartingId)
 TEST(HelpContexts, ComboBoxEditFieldStandsForItsComboBox)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
+    TestDialog dialog;
     host.Script({Inspect([](CDialog& d) {
-                     HWND combo = d.GetDlgItem(kProbeDropDown);
+                     HWND combo = d.GetDlgItem(kTestDropDown);
                      ASSERT_EQ(combo->children().size(), 1u);
                      HWND edit = combo->children()[0].get();
                      EXPECT_TRUE(IsComboBoxEdit(1001, edit));
@@ -117,7 +117,7 @@ TEST(HelpContexts, ComboBoxEditFieldStandsForItsComboBox)
                  }),
                  Escape()});
     dialog.DoModal();
-    EXPECT_EQ(host.helpRequests(), (Requests{Popup(kProbeDropDown, Context(kProbeTemplateId, kProbeDropDown))}));
+    EXPECT_EQ(host.helpRequests(), (Requests{Popup(kTestDropDown, Context(kTestTemplateId, kTestDropDown))}));
 }
 
 TEST(HelpContexts, ButtonWithComboBoxEditIdIsNotAComboBoxEdit)
@@ -247,8 +247,8 @@ TEST(Initialisation, MinimiseAndMaximiseBoxesMeanNoHelpButtonNoRecordsButHelpSti
 TEST(Initialisation, NestedDialogsEachAnswerWithTheirOwnTemplate)
 {
     ScriptedHost host;
-    ProbeDialog outer(*FindDialogTemplate(120));
-    outer.onAction = [&](ProbeDialog&) {
+    TestDialog outer(*FindDialogTemplate(120));
+    outer.onAction = [&](TestDialog&) {
         HelpDialog inner(136, &outer);
         EXPECT_EQ(inner.DoModal(), IDCANCEL);
     };

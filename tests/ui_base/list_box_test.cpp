@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/scripted_host.h"
-#include "tests/ui_base/probe_dialog.h"
+#include "tests/support/test_dialog.h"
 
 namespace {
 
-// Runs the probe dialog and calls `body` while it is up.
-void WithProbe(const std::function<void(ProbeDialog&)>& body)
+// Runs the test dialog and calls `body` while it is up.
+void WithDialog(const std::function<void(TestDialog&)>& body)
 {
     ScriptedHost host;
-    ProbeDialog dialog;
+    TestDialog dialog;
     dialog.onInit = body;
     host.Script({Escape()});
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -29,7 +29,7 @@ std::vector<std::string> Rows(const ListBoxControl& list)
 
 TEST(ListBox, SortedListInsertsIgnoringCaseAndAfterEqualRows)
 {
-    WithProbe([](ProbeDialog& d) {
+    WithDialog([](TestDialog& d) {
         for (const char* name : {"delta", "Alpha", "charlie", "bravo", "ALPHA"})
             ASSERT_GE(d.sorted.AddString(name), 0);
         EXPECT_EQ(Rows(d.sorted), (std::vector<std::string>{"Alpha", "ALPHA", "bravo", "charlie", "delta"}));
@@ -39,7 +39,7 @@ TEST(ListBox, SortedListInsertsIgnoringCaseAndAfterEqualRows)
 
 TEST(ListBox, UnsortedListAppendsAndInsertsByPosition)
 {
-    WithProbe([](ProbeDialog& d) {
+    WithDialog([](TestDialog& d) {
         EXPECT_EQ(d.plain.AddString("b"), 0);
         EXPECT_EQ(d.plain.AddString("a"), 1);
         EXPECT_EQ(d.plain.InsertString(-1, "end"), 2);
@@ -56,7 +56,7 @@ TEST(ListBox, UnsortedListAppendsAndInsertsByPosition)
 
 TEST(ListBox, SelectionResultsAndErrors)
 {
-    WithProbe([](ProbeDialog& d) {
+    WithDialog([](TestDialog& d) {
         EXPECT_EQ(d.plain.GetCurSel(), -1);
         EXPECT_EQ(d.plain.SetCurSel(0), LB_ERR) << "an empty list has no row 0";
         (void)d.plain.AddString("one");
@@ -71,7 +71,7 @@ TEST(ListBox, SelectionResultsAndErrors)
 
 TEST(ListBox, SelectionStaysOnItsRowWhenRowsAreInsertedAbove)
 {
-    WithProbe([](ProbeDialog& d) {
+    WithDialog([](TestDialog& d) {
         (void)d.sorted.AddString("m");
         EXPECT_EQ(d.sorted.SetCurSel(0), 0);
         (void)d.sorted.AddString("a");
@@ -86,7 +86,7 @@ TEST(ListBox, SelectionStaysOnItsRowWhenRowsAreInsertedAbove)
 
 TEST(ListBox, ItemDataAndTextOutOfRange)
 {
-    WithProbe([](ProbeDialog& d) {
+    WithDialog([](TestDialog& d) {
         int payload = 0;
         const int row = d.plain.AddString("row");
         EXPECT_EQ(d.plain.SetItemData(row, reinterpret_cast<uintptr_t>(&payload)), 0);
@@ -102,7 +102,7 @@ TEST(ListBox, ItemDataAndTextOutOfRange)
 
 TEST(ListBox, UnboundOrWrongKindAnswersErrors)
 {
-    WithProbe([](ProbeDialog& d) {
+    WithDialog([](TestDialog& d) {
         ListBoxControl unbound;
         EXPECT_EQ(unbound.AddString("x"), LB_ERR);
         EXPECT_EQ(unbound.GetCurSel(), LB_ERR);
@@ -115,7 +115,7 @@ TEST(ListBox, UnboundOrWrongKindAnswersErrors)
 
 TEST(ComboBox, FilledFromTemplateInOrderAndSelectable)
 {
-    WithProbe([](ProbeDialog& d) {
+    WithDialog([](TestDialog& d) {
         ASSERT_EQ(d.dropList.GetCount(), 3);
         std::string text;
         EXPECT_EQ(d.dropList.GetLBText(0, text), 19);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/scripted_host.h"
-#include "tests/ui_base/probe_dialog.h"
+#include "tests/support/test_dialog.h"
 
 namespace {
 
@@ -21,22 +21,22 @@ TEST(Observer, ToldOfEachChangeOnceAndNotOfUnchangedValues)
     ScriptedHost host;
     RecordingObserver observer;
     host.ObserveWith(&observer);
-    ProbeDialog dialog;
+    TestDialog dialog;
     host.Script({Inspect([&](CDialog& d) {
                      observer.seen.clear();
-                     d.SetDlgItemText(kProbeName, "a");
-                     d.SetDlgItemText(kProbeName, "a");        // same text: EN_CHANGE, but nothing to redraw
-                     d.GetDlgItem(kProbeAction)->EnableWindow(false);
-                     d.GetDlgItem(kProbeAction)->EnableWindow(false);
+                     d.SetDlgItemText(kTestName, "a");
+                     d.SetDlgItemText(kTestName, "a");        // same text: EN_CHANGE, but nothing to redraw
+                     d.GetDlgItem(kTestAction)->EnableWindow(false);
+                     d.GetDlgItem(kTestAction)->EnableWindow(false);
                      d.SetDefID(IDCANCEL);
                      d.SetWindowText("Renamed");
                  }),
-                 Click(kProbeCheck), Select(kProbeDropList, 1), Escape()});
+                 Click(kTestCheck), Select(kTestDropList, 1), Escape()});
     dialog.DoModal();
     const Seen expected{
-        {kProbeName, WindowChange::Text}, {kProbeAction, WindowChange::Enabled}, {IDOK, WindowChange::Style},
-        {IDCANCEL, WindowChange::Style},   {0, WindowChange::Text},               {kProbeCheck, WindowChange::Check},
-        {kProbeDropList, WindowChange::Selection},
+        {kTestName, WindowChange::Text}, {kTestAction, WindowChange::Enabled}, {IDOK, WindowChange::Style},
+        {IDCANCEL, WindowChange::Style},   {0, WindowChange::Text},               {kTestCheck, WindowChange::Check},
+        {kTestDropList, WindowChange::Selection},
     };
     EXPECT_EQ(observer.seen, expected);
 }
@@ -46,16 +46,16 @@ TEST(Observer, InitialisationReportsItemsFocusPlacementAndShowing)
     ScriptedHost host;
     RecordingObserver observer;
     host.ObserveWith(&observer);
-    ProbeDialog dialog;
+    TestDialog dialog;
     host.Script({Escape()});
     dialog.DoModal();
     const auto saw = [&](int id, WindowChange change) {
         return std::find(observer.seen.begin(), observer.seen.end(), std::pair{id, change}) != observer.seen.end();
     };
-    EXPECT_TRUE(saw(kProbeDropList, WindowChange::Rows));
+    EXPECT_TRUE(saw(kTestDropList, WindowChange::Rows));
     EXPECT_TRUE(saw(0, WindowChange::Placement));
     EXPECT_TRUE(saw(0, WindowChange::Style)) << "the caption's help button";
-    EXPECT_TRUE(saw(kProbeName, WindowChange::Focus));
+    EXPECT_TRUE(saw(kTestName, WindowChange::Focus));
     EXPECT_EQ(observer.seen.back(), (std::pair{0, WindowChange::Visible})) << "shown once initialised";
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/base/host.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
 
@@ -22,6 +23,18 @@ HWND Reachable(CDialog& dialog, const ControlName& name, const char* action)
         return nullptr;
     }
     return control;
+}
+
+// Plays a command for the focus, as a host does for a key; the host in front answers what needs
+// the screen.
+void Perform(CDialog& dialog, const Command& command)
+{
+    auto* host = dynamic_cast<CommandHost*>(CurrentHost());
+    if (!host) {
+        ADD_FAILURE() << "no host that answers key commands is installed";
+        return;
+    }
+    (void)PerformCommand(dialog, dialog.GetFocus(), command, *host);
 }
 
 }   // namespace
@@ -83,14 +96,25 @@ ScriptAction DoubleClick(ControlName list, int index)
             }};
 }
 
+ScriptAction Key(DialogCommand command)
+{
+    return {"Key " + std::to_string(static_cast<int>(command)), [command](CDialog& dialog) { Perform(dialog, {command}); }};
+}
+
+ScriptAction Mnemonic(char letter)
+{
+    return {std::string("Mnemonic ") + letter,
+            [letter](CDialog& dialog) { Perform(dialog, {DialogCommand::Mnemonic, static_cast<unsigned char>(letter)}); }};
+}
+
 ScriptAction Enter()
 {
-    return {"Enter", [](CDialog& dialog) { UserPressEnter(dialog); }};
+    return {"Enter", [](CDialog& dialog) { Perform(dialog, {DialogCommand::Enter}); }};
 }
 
 ScriptAction Escape()
 {
-    return {"Escape", [](CDialog& dialog) { UserPressEscape(dialog); }};
+    return {"Escape", [](CDialog& dialog) { Perform(dialog, {DialogCommand::Escape}); }};
 }
 
 ScriptAction CloseBox()
@@ -103,7 +127,7 @@ ScriptAction F1(ControlName control)
     return {"F1 " + Describe(control), [control](CDialog& dialog) {
                 if (HWND window = FindControl(dialog, control)) {
                     UserFocus(window);
-                    UserHelpRequest(window, Centre(window));
+                    Perform(dialog, {DialogCommand::Help});
                 }
             }};
 }

@@ -1,12 +1,13 @@
 #pragma once
-// User actions for the scripted host, played through the same input entry points a real host
-// uses. Controls are named by id, or by their text where they have no usable id (labels):
+// User actions for the scripted host, played through the same input entry points and key policy
+// a real host uses. Controls are named by id, or by their text where they have no usable id (labels):
 //
 //     host.Script({Type(1002, "alpha"), Click(1051), F1("Server &Name:"), Click(IDOK)});
 #include <functional>
 #include <string>
 
 #include "ui/base/dialog.h"
+#include "ui/host/key_policy.h"
 
 // A control of the running dialog: by id (the first with that id) or by its exact text.
 struct ControlName {
@@ -33,6 +34,10 @@ ScriptAction Type(ControlName edit, std::string text);
 ScriptAction Click(ControlName button);
 ScriptAction Select(ControlName listOrCombo, int index);
 ScriptAction DoubleClick(ControlName list, int index);
+// A key that stands for a dialog command, played through the key policy for the control with the
+// focus, as a host plays the keys it decodes.
+ScriptAction Key(DialogCommand command);
+ScriptAction Mnemonic(char letter);
 ScriptAction Enter();
 ScriptAction Escape();
 ScriptAction CloseBox();

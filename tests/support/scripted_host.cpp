@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/base/dialog.h"
+#include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
 
 namespace {
@@ -152,4 +153,34 @@ void ScriptedHost::OpenHelpOverview(uint32_t templateId)
 void ScriptedHost::QuitHelp()
 {
     m_helpRequests.push_back({HelpRequestKind::Quit, 0, 0});
+}
+
+Point ScriptedHost::CommandPoint(DialogCommand /*command*/, HWND window)
+{
+    return Centre(window);
+}
+
+void ScriptedHost::FocusByKeyboard(HWND window)
+{
+    UserFocus(window);
+}
+
+void ScriptedHost::PressButton(HWND button)
+{
+    UserClick(button);
+}
+
+void ScriptedHost::StartWhatsThis(CDialog& /*dialog*/)
+{
+    m_screenCommands.emplace_back("WhatsThis");
+}
+
+void ScriptedHost::ShowSystemMenu(CDialog& /*dialog*/)
+{
+    m_screenCommands.emplace_back("SystemMenu");
+}
+
+void ScriptedHost::DropDown(HWND comboBox)
+{
+    m_screenCommands.push_back("DropDown " + std::to_string(WindowId(comboBox)));
 }

@@ -11,6 +11,7 @@
 
 #include "tests/support/script_actions.h"
 #include "ui/base/host.h"
+#include "ui/host/key_policy.h"
 
 enum class HelpRequestKind { Popup, WhatsThisMenu, Window, Overview, Quit };
 
@@ -28,7 +29,7 @@ struct MessageBoxRecord {
     int answer;
 };
 
-class ScriptedHost : public Host {
+class ScriptedHost : public Host, public CommandHost {
 public:
     ScriptedHost();
     ~ScriptedHost() override;
@@ -51,6 +52,8 @@ public:
     const std::vector<HelpRequest>& helpRequests() const { return m_helpRequests; }
     // Template ids of the dialogs run, in the order they opened.
     const std::vector<uint32_t>& dialogsRun() const { return m_dialogsRun; }
+    // What the key policy asked of the screen: "WhatsThis", "SystemMenu", "DropDown <id>".
+    const std::vector<std::string>& screenCommands() const { return m_screenCommands; }
 
     void RunModal(CDialog& dialog) override;
     int MessageBox(const std::string& text, const std::string& caption, UINT type) override;
@@ -66,6 +69,15 @@ public:
     void OpenHelpOverview(uint32_t templateId) override;
     void QuitHelp() override;
 
+    // The key policy's requests: points are the centre of the window, the focus moves and buttons
+    // are pressed as by the input entry points, and the rest is recorded.
+    Point CommandPoint(DialogCommand command, HWND window) override;
+    void FocusByKeyboard(HWND window) override;
+    void PressButton(HWND button) override;
+    void StartWhatsThis(CDialog& dialog) override;
+    void ShowSystemMenu(CDialog& dialog) override;
+    void DropDown(HWND comboBox) override;
+
 private:
     HostScope m_scope{*this};
     std::deque<std::vector<ScriptAction>> m_scripts;
@@ -80,4 +92,5 @@ private:
     std::vector<UINT> m_beeps;
     std::vector<HelpRequest> m_helpRequests;
     std::vector<uint32_t> m_dialogsRun;
+    std::vector<std::string> m_screenCommands;
 };

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QWhatsThis>
+#include <optional>
 
 #include "ui/base/control_kind.h"
 #include "ui/base/message_box.h"
@@ -34,21 +35,44 @@ Qt::KeyboardModifiers Modifiers(const QKeyEvent& event)
     return event.modifiers() & ~Qt::KeypadModifier;
 }
 
-// Keys that stand for help and the system menu, which no shortcut may take from the dialog.
-bool IsDialogKey(const QKeyEvent& event)
+std::optional<Command> Only(bool condition, DialogCommand command)
 {
-    const Qt::KeyboardModifiers modifiers = Modifiers(event);
-    if (event.key() == Qt::Key_F1)
-        return modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier;
-    return event.key() == Qt::Key_Space && modifiers == Qt::AltModifier;
+    return condition ? std::optional(Command{command}) : std::nullopt;
 }
 
-// The control that a window belongs to: a combo box for its edit field.
-HWND ControlOf(HWND window, HWND frame)
+// The dialog command a Qt key event stands for; none for the keys the widgets keep.
+std::optional<Command> DecodeKey(const QKeyEvent& event)
 {
-    while (window && window->parent() && window->parent() != frame)
-        window = window->parent();
-    return window;
+    const Qt::KeyboardModifiers modifiers = Modifiers(event);
+    const bool plain = modifiers == Qt::NoModifier;
+    const bool moves = !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
+    switch (event.key()) {
+    case Qt::Key_F1:
+        if (modifiers == Qt::ShiftModifier)
+            return Command{DialogCommand::WhatsThis};
+        return Only(plain, DialogCommand::Help);
+    case Qt::Key_Space:
+        return Only(modifiers == Qt::AltModifier, DialogCommand::SystemMenu);
+    case Qt::Key_F4:
+        return Only(plain, DialogCommand::DropDown);
+    case Qt::Key_Down:
+        return Only(modifiers == Qt::AltModifier, DialogCommand::DropDown);
+    case Qt::Key_Tab:
+        return Only(moves, (modifiers & Qt::ShiftModifier) ? DialogCommand::Previous : DialogCommand::Next);
+    case Qt::Key_Backtab:
+        return Only(moves, DialogCommand::Previous);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Only(plain, DialogCommand::Enter);
+    case Qt::Key_Escape:
+        return Only(plain, DialogCommand::Escape);
+    default:
+        break;
+    }
+    // Qt names a printable Latin-1 key by its character (a letter by its capital).
+    if (modifiers == Qt::AltModifier && event.key() > Qt::Key_Space && event.key() <= 0xFF)
+        return Command{DialogCommand::Mnemonic, static_cast<char32_t>(event.key())};
+    return std::nullopt;
 }
 
 }   // namespace
@@ -109,10 +133,7 @@ bool DialogView::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-        if (!IsDialogKey(*static_cast<QKeyEvent*>(event)))
-            return false;
-        event->accept();
-        return true;
+        return HandleShortcutOverride(watched, static_cast<QKeyEvent*>(event));
     case QEvent::KeyPress:
         return HandleKey(watched, static_cast<QKeyEvent*>(event));
     case QEvent::QueryWhatsThis:
@@ -151,75 +172,88 @@ bool DialogView::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+bool DialogView::HandleShortcutOverride(QObject* watched, QKeyEvent* event)
+{
+    // Help, the system menu and the dialog's mnemonics are the key policy's: no shortcut of Qt's own
+    // (a button's or a label's) may take them from it.
+    const std::optional<Command> command = DecodeKey(*event);
+    if (!command)
+        return false;
+    const bool ours = command->kind == DialogCommand::Mnemonic
+                          ? MnemonicTarget(m_dialog, WindowOf(watched), command->letter) != nullptr
+                          : command->kind == DialogCommand::Help || command->kind == DialogCommand::WhatsThis ||
+                                command->kind == DialogCommand::SystemMenu;
+    if (ours)
+        event->accept();
+    return ours;
+}
+
 bool DialogView::HandleKey(QObject* watched, QKeyEvent* event)
 {
-    HWND frame = m_dialog.GetSafeHwnd();
-    const Qt::KeyboardModifiers modifiers = Modifiers(*event);
-    switch (event->key()) {
-    case Qt::Key_F1:
-        if (modifiers == Qt::ShiftModifier) {
-            QWhatsThis::enterWhatsThisMode();
-            return true;
-        }
-        if (modifiers != Qt::NoModifier)
-            return false;
-        // Help for the control with the focus, which is the one receiving the key.
-        UserHelpRequest(WindowOf(watched) ? WindowOf(watched) : frame, ToPoint(QCursor::pos()));
-        break;
-    case Qt::Key_Space:
-        if (modifiers != Qt::AltModifier)
-            return false;
-        ShowSystemMenu();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        if (modifiers != Qt::NoModifier)
-            return false;
-        // A push button with the focus is pressed itself; anywhere else Enter is the default button's.
-        HWND focused = WindowOf(watched);
-        if (focused && focused != frame && ControlKindOf(*focused) == ControlKind::PushButton)
-            UserClick(focused);
-        else
-            UserPressEnter(m_dialog);
-        break;
-    }
-    case Qt::Key_Escape:
-        if (modifiers != Qt::NoModifier)
-            return false;
-        UserPressEscape(m_dialog);
-        break;
-    default:
+    // The key is for the window whose widget receives it, which is the one with the focus.
+    const std::optional<Command> command = DecodeKey(*event);
+    if (!command || !PerformCommand(m_dialog, WindowOf(watched), *command, *this))
         return false;
-    }
     QuitIfEnded();
     return true;
 }
 
 void DialogView::HandleContextMenu(QContextMenuEvent* event)
 {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        (void)PerformCommand(m_dialog, WindowOf(focusWidget()), Command{DialogCommand::ContextMenu}, *this);
+        QuitIfEnded();
+        return;
+    }
+    // Only an enabled control that takes clicks receives the click; everywhere else it is the
+    // dialog's surface, which finds the control under the cursor itself.
     HWND frame = m_dialog.GetSafeHwnd();
     HWND target = frame;
-    QPoint at = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        // The menu key speaks for the control with the focus.
-        HWND focused = ControlOf(WindowOf(focusWidget()), frame);
-        if (focused && focused != frame && focused->IsWindowEnabled()) {
-            target = focused;
-            const QWidget* widget = WidgetOf(focused);
-            at = widget->mapToGlobal(widget->rect().center());
-        }
-    } else {
-        // Only an enabled control that takes clicks receives the click; everywhere else it is
-        // the dialog's surface, which finds the control under the cursor itself.
-        HWND hit = ControlOf(WindowOf(childAt(mapFromGlobal(at))), frame);
-        if (hit && hit != frame && hit->IsWindowEnabled() && TakesInput(ControlKindOf(*hit)))
-            target = hit;
-    }
+    const QPoint at = event->globalPos();
+    HWND hit = WindowOf(childAt(mapFromGlobal(at)));
+    while (hit && hit != frame && hit->parent() != frame)
+        hit = hit->parent();
+    if (hit && hit != frame && hit->IsWindowEnabled() && TakesInput(ControlKindOf(*hit)))
+        target = hit;
     UserContextMenu(target, ToPoint(at));
     QuitIfEnded();
 }
 
-void DialogView::ShowSystemMenu()
+Point DialogView::CommandPoint(DialogCommand command, HWND window)
+{
+    // F1 asks from where the mouse is; the keyboard's right click, from the middle of the control.
+    if (command == DialogCommand::Help)
+        return ToPoint(QCursor::pos());
+    const QWidget* widget = WidgetOf(window) ? WidgetOf(window) : this;
+    return ToPoint(widget->mapToGlobal(widget->rect().center()));
+}
+
+void DialogView::FocusByKeyboard(HWND window)
+{
+    m_focusReason = Qt::TabFocusReason;
+    UserFocus(window);
+    m_focusReason = Qt::OtherFocusReason;
+}
+
+void DialogView::PressButton(HWND button)
+{
+    // Qt's own press: drawn down for a moment, then clicked, which reaches the model as a click.
+    if (auto* widget = qobject_cast<QAbstractButton*>(WidgetOf(button)))
+        widget->animateClick();
+}
+
+void DialogView::StartWhatsThis(CDialog& /*dialog*/)
+{
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void DialogView::DropDown(HWND comboBox)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(WidgetOf(comboBox)))
+        combo->showPopup();
+}
+
+void DialogView::ShowSystemMenu(CDialog& /*dialog*/)
 {
     // The window manager keeps its own window menu; this one carries what the dialog appended.
     QMenu menu(this);

@@ -10,7 +10,6 @@
 #include <QWhatsThis>
 
 #include "res/window_styles.h"
-#include "ui/base/control_kind.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/control_description.h"
 #include "ui/qt/control_widgets.h"
@@ -48,7 +47,6 @@ DialogView::DialogView(CDialog& dialog, QWidget* owner, HelpLibrary& help)
     for (const auto& [window, widget] : m_widgets)
         if (widget != this)
             ApplyState(*widget, *window);
-    SetTabOrder();
     DescribeControls(help);
     for (const WindowChange change : {WindowChange::Text, WindowChange::Style, WindowChange::Icon})
         ApplyFrame(change);
@@ -133,7 +131,7 @@ void DialogView::OnWindowChanged(HWND window, WindowChange change)
         return;
     }
     if (change == WindowChange::Focus) {
-        widget->setFocus(Qt::OtherFocusReason);
+        widget->setFocus(m_focusReason);
         return;
     }
     const QSignalBlocker blocker(widget);
@@ -161,31 +159,12 @@ void DialogView::Register(HWND window, QWidget* widget)
 
 void DialogView::SetBuddies()
 {
-    // A label's mnemonic takes the focus to the next tab stop after it, as in the template.
-    const auto& children = m_dialog.GetSafeHwnd()->children();
-    for (size_t i = 0; i < children.size(); ++i) {
-        auto* label = qobject_cast<QLabel*>(WidgetOf(children[i].get()));
-        if (!label || MnemonicOf(children[i]->text()) == 0)
-            continue;
-        for (size_t j = i + 1; j < children.size(); ++j) {
-            if ((children[j]->style() & WS_TABSTOP) && TakesInput(ControlKindOf(*children[j]))) {
-                label->setBuddy(WidgetOf(children[j].get()));
-                break;
-            }
-        }
-    }
-}
-
-void DialogView::SetTabOrder()
-{
-    QWidget* previous = nullptr;
+    // A label shows its mnemonic once it has a buddy; the key policy takes the focus there.
     for (const auto& child : m_dialog.GetSafeHwnd()->children()) {
-        QWidget* widget = WidgetOf(child.get());
-        if (widget->focusPolicy() == Qt::NoFocus)
-            continue;
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
+        auto* label = qobject_cast<QLabel*>(WidgetOf(child.get()));
+        HWND target = label && MnemonicOf(child->text()) != 0 ? LabelTarget(child.get()) : nullptr;
+        if (target && target != child.get())
+            label->setBuddy(WidgetOf(target));
     }
 }
 

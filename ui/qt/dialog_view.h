@@ -8,6 +8,7 @@
 
 #include "ui/base/dialog.h"
 #include "ui/base/window_observer.h"
+#include "ui/host/key_policy.h"
 #include "ui/qt/dialog_units.h"
 
 class QContextMenuEvent;
@@ -15,7 +16,7 @@ class QEventLoop;
 class QKeyEvent;
 class HelpLibrary;
 
-class DialogView : public QDialog, public WindowObserver {
+class DialogView : public QDialog, public WindowObserver, public CommandHost {
     Q_OBJECT
 
 public:
@@ -43,6 +44,14 @@ public:
 
     void OnWindowChanged(HWND window, WindowChange change) override;
 
+    // What the key policy asks of the screen (dialog_input.cpp).
+    Point CommandPoint(DialogCommand command, HWND window) override;
+    void FocusByKeyboard(HWND window) override;
+    void PressButton(HWND button) override;
+    void StartWhatsThis(CDialog& dialog) override;
+    void ShowSystemMenu(CDialog& dialog) override;
+    void DropDown(HWND comboBox) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -53,7 +62,6 @@ private:
     void CreateControls();
     void Register(HWND window, QWidget* widget);
     void SetBuddies();
-    void SetTabOrder();
     void DescribeControls(HelpLibrary& help);
     void ApplyFrame(WindowChange change);
     void SetWindowFlagsFromStyle();
@@ -61,9 +69,9 @@ private:
     void ConnectInput(HWND window, QWidget* widget);
     void AfterInput(HWND window);
     void QuitIfEnded();
+    bool HandleShortcutOverride(QObject* watched, QKeyEvent* event);
     bool HandleKey(QObject* watched, QKeyEvent* event);
     void HandleContextMenu(QContextMenuEvent* event);
-    void ShowSystemMenu();
 
     CDialog& m_dialog;
     DialogBaseUnits m_units;
@@ -72,4 +80,6 @@ private:
     QEventLoop* m_loop = nullptr;
     // Nonzero while a model change is being applied: focus moves then are not the user's.
     int m_applying = 0;
+    // Why the widget of the model's focus takes the focus: the keyboard's moves select a field's text.
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
 };

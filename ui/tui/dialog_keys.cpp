@@ -1,5 +1,6 @@
-// The keyboard of a dialog: what the platform's dialog manager and its controls do with a key,
-// done through the layer's input entry points so that the dialog sees the usual notifications.
+// The keys of the focused control: typing and moving in a field, moving in a list, pressing a
+// button and moving in its group, done through the layer's input entry points so that the dialog
+// sees the usual notifications. The dialog's own keys are commands (host_keys.cpp).
 #include <algorithm>
 
 #include "res/window_styles.h"
@@ -65,38 +66,20 @@ bool DialogView::HandleKey(const Key& key, TerminalIo& terminal)
 {
     HWND focus = m_dialog.GetFocus();
     if (!IsWindow(focus) || focus == m_dialog.GetSafeHwnd())
-        focus = nullptr;
-
-    if (key.code == KeyCode::Tab || key.code == KeyCode::BackTab) {
-        const bool backward = key.code == KeyCode::BackTab || key.shift;
-        if (HWND next = GetNextDlgTabItem(m_dialog.GetSafeHwnd(), focus, backward))
-            FocusByKeyboard(next);
-        return true;
+        return false;
+    switch (ControlKindOf(*focus)) {
+    case ControlKind::Edit:
+        return HandleEditKey(focus, key, terminal);
+    case ControlKind::ListBox:
+    case ControlKind::ComboBox:
+        return HandleListKey(focus, key);
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        return HandleButtonKey(focus, key);
+    default:
+        return false;
     }
-    if (focus) {
-        const bool handled = focus->kind() == WindowKind::Edit       ? HandleEditKey(focus, key, terminal)
-                             : focus->kind() == WindowKind::ListBox  ? HandleListKey(focus, key)
-                             : focus->kind() == WindowKind::ComboBox ? HandleListKey(focus, key)
-                             : IsButton(ControlKindOf(*focus))       ? HandleButtonKey(focus, key)
-                                                                     : false;
-        if (handled)
-            return true;
-    }
-    if (key.code == KeyCode::Char && key.alt && !key.ctrl)
-        return PressMnemonic(key.ch);
-    if (key.Is(KeyCode::Enter)) {
-        // A push button with the focus is pressed itself; anywhere else Enter is the default button's.
-        if (focus && ControlKindOf(*focus) == ControlKind::PushButton && focus->IsWindowEnabled())
-            UserClick(focus);
-        else
-            UserPressEnter(m_dialog);
-        return true;
-    }
-    if (key.Is(KeyCode::Escape)) {
-        UserPressEscape(m_dialog);
-        return true;
-    }
-    return false;
 }
 
 bool DialogView::HandleEditKey(HWND edit, const Key& key, TerminalIo& terminal)
@@ -202,9 +185,6 @@ bool DialogView::HandleButtonKey(HWND button, const Key& key)
     case KeyCode::Down:
     case KeyCode::Right:
         return MoveInGroup(button, false);
-    case KeyCode::Char:
-        // Where a key types nothing, a letter is a mnemonic even without Alt.
-        return !key.ctrl && key.ch > U' ' && PressMnemonic(key.ch);
     default:
         return false;
     }
@@ -237,39 +217,6 @@ bool DialogView::MoveInGroup(HWND from, bool backward)
         return true;
     }
     return true;
-}
-
-bool DialogView::PressMnemonic(char32_t letter)
-{
-    HWND frame = m_dialog.GetSafeHwnd();
-    if (!frame)
-        return false;
-    letter = FoldCase(letter);
-    const auto& children = frame->children();
-    const size_t count = children.size();
-    // The search starts after the focus, so a repeated letter goes round the controls that share it.
-    size_t start = 0;
-    for (size_t i = 0; i < count; ++i)
-        if (children[i].get() == m_dialog.GetFocus())
-            start = i + 1;
-    for (size_t step = 0; step < count; ++step) {
-        HWND window = children[(start + step) % count].get();
-        if (!window->IsWindowVisible() || !window->IsWindowEnabled() || MnemonicOf(window->text()) != letter)
-            continue;
-        const ControlKind kind = ControlKindOf(*window);
-        if (kind == ControlKind::Label || kind == ControlKind::GroupBox) {
-            // A label's letter leads to the control after it.
-            if (HWND next = GetNextDlgTabItem(frame, window, false))
-                FocusByKeyboard(next);
-            return true;
-        }
-        if (!IsButton(kind))
-            continue;
-        FocusByKeyboard(window);
-        UserClick(window);
-        return true;
-    }
-    return false;
 }
 
 }   // namespace tui

@@ -50,8 +50,7 @@ public:
     // Moves the focus as the keyboard does: an edit field then has all its text selected.
     void FocusByKeyboard(HWND window);
 
-    // A key for the focused control or the dialog's own keys (Tab, mnemonics, Enter, Esc).
-    // Returns false for a key the dialog does not use.
+    // A key for the focused control; false for a key it does not use.
     bool HandleKey(const Key& key, TerminalIo& terminal);
 
     // "What's This?": the window it would explain (null when not choosing), and the move to the
@@ -69,7 +68,6 @@ private:
     bool HandleListKey(HWND list, const Key& key);
     bool HandleButtonKey(HWND button, const Key& key);
     bool MoveInGroup(HWND from, bool backward);
-    bool PressMnemonic(char32_t letter);
 
     CDialog& m_dialog;
     TerminalSize m_size;

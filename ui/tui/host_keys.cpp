@@ -1,11 +1,14 @@
-// The keys the host itself answers for the dialog in front: help, "What's This?", the system menu,
-// the context menu and dropping a list down. Everything else goes to the dialog's view.
-#include "res/window_styles.h"
+// The keys of the dialog in front: a key that stands for a dialog command is performed by the key
+// policy; the rest go to the focused control through the dialog's view. "What's This?" has keys of
+// its own while the user chooses a control.
+#include <optional>
+
+#include "res/resource_ids.h"
+#include "ui/base/control_kind.h"
 #include "ui/base/dialog.h"
 #include "ui/base/message_box.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
-#include "ui/base/control_kind.h"
 #include "ui/tui/dialog_view.h"
 #include "ui/tui/menu_overlay.h"
 #include "ui/tui/tui_host.h"
@@ -31,9 +34,45 @@ std::string Literal(const std::string& text)
     return escaped;
 }
 
-bool IsDropList(HWND window)
+// The dialog command a terminal's key stands for, with `focus` the focused control (or null).
+std::optional<Command> DecodeKey(const Key& key, HWND focus)
 {
-    return IsWindow(window) && ControlKindOf(*window) == ControlKind::ComboBox;
+    switch (key.code) {
+    case KeyCode::F1:
+        if (key.alt)
+            return std::nullopt;
+        return Command{key.shift ? DialogCommand::WhatsThis : DialogCommand::Help};
+    case KeyCode::F10:
+        // Shift+F10 is the keyboard's right click.
+        if (key.alt)
+            return std::nullopt;
+        return Command{key.shift ? DialogCommand::ContextMenu : DialogCommand::SystemMenu};
+    case KeyCode::F4:
+        return key.Is(KeyCode::F4) ? std::optional(Command{DialogCommand::DropDown}) : std::nullopt;
+    case KeyCode::Down:
+        return key.alt ? std::optional(Command{DialogCommand::DropDown}) : std::nullopt;
+    case KeyCode::Tab:
+        return Command{key.shift ? DialogCommand::Previous : DialogCommand::Next};
+    case KeyCode::BackTab:
+        return Command{DialogCommand::Previous};
+    case KeyCode::Enter:
+        return key.Is(KeyCode::Enter) ? std::optional(Command{DialogCommand::Enter}) : std::nullopt;
+    case KeyCode::Escape:
+        return key.Is(KeyCode::Escape) ? std::optional(Command{DialogCommand::Escape}) : std::nullopt;
+    case KeyCode::Char:
+        if (key.alt && key.ch == U'?')
+            return Command{DialogCommand::WhatsThis};
+        if (key.alt && key.ch == U' ')
+            return Command{DialogCommand::SystemMenu};
+        if (key.alt && !key.ctrl)
+            return Command{DialogCommand::Mnemonic, key.ch};
+        // Where a key types nothing, a letter is a mnemonic even without Alt.
+        if (focus && IsButton(ControlKindOf(*focus)) && !key.ctrl && key.ch > U' ')
+            return Command{DialogCommand::Mnemonic, key.ch};
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 }   // namespace
@@ -45,35 +84,9 @@ void TuiHost::HandleDialogKey(DialogView& view, const Key& key)
         return;
     }
     CDialog& dialog = view.dialog();
-    HWND frame = dialog.GetSafeHwnd();
-    HWND focus = IsWindow(dialog.GetFocus()) ? dialog.GetFocus() : frame;
-    if (key.code == KeyCode::F1 && !key.alt) {
-        if (key.shift)
-            view.StartWhatsThis();
-        else
-            UserHelpRequest(focus, Centre(CellsOf(focus)));
+    HWND focus = IsWindow(dialog.GetFocus()) && dialog.GetFocus() != dialog.GetSafeHwnd() ? dialog.GetFocus() : nullptr;
+    if (const std::optional<Command> command = DecodeKey(key, focus); command && PerformCommand(dialog, focus, *command, *this))
         return;
-    }
-    if (key.code == KeyCode::Char && key.alt && key.ch == U'?') {
-        view.StartWhatsThis();
-        return;
-    }
-    if (key.code == KeyCode::F10 && !key.alt) {
-        // Shift+F10 is the keyboard's right click, on the control with the focus.
-        if (key.shift)
-            UserContextMenu(focus, Centre(CellsOf(focus)));
-        else
-            ShowSystemMenu(view);
-        return;
-    }
-    if (key.code == KeyCode::Char && key.alt && key.ch == U' ') {
-        ShowSystemMenu(view);
-        return;
-    }
-    if (IsDropList(focus) && (key.Is(KeyCode::F4) || (key.code == KeyCode::Down && key.alt))) {
-        DropDown(view, focus);
-        return;
-    }
     (void)view.HandleKey(key, m_terminal);
 }
 
@@ -108,10 +121,33 @@ void TuiHost::HandleWhatsThisKey(DialogView& view, const Key& key)
     UserHelpRequest(chosen, Centre(CellsOf(chosen)));
 }
 
-void TuiHost::ShowSystemMenu(DialogView& view)
+Point TuiHost::CommandPoint(DialogCommand /*command*/, HWND window)
 {
-    CDialog& dialog = view.dialog();
-    if (!(dialog.GetStyle() & WS_SYSMENU))
+    return Centre(CellsOf(window));
+}
+
+void TuiHost::FocusByKeyboard(HWND window)
+{
+    if (DialogView* view = m_running.ViewOf(window->dialog()))
+        view->FocusByKeyboard(window);
+}
+
+void TuiHost::PressButton(HWND button)
+{
+    FocusByKeyboard(button);
+    UserClick(button);
+}
+
+void TuiHost::StartWhatsThis(CDialog& dialog)
+{
+    if (DialogView* view = m_running.ViewOf(dialog))
+        view->StartWhatsThis();
+}
+
+void TuiHost::ShowSystemMenu(CDialog& dialog)
+{
+    DialogView* view = m_running.ViewOf(dialog);
+    if (!view)
         return;
     // The platform's own items come first (a terminal window only closes), then the dialog's.
     std::vector<MenuLine> lines{{LoadString(IDS_CLOSE_COMMAND)}};
@@ -120,25 +156,26 @@ void TuiHost::ShowSystemMenu(DialogView& view)
         lines.push_back({item.text, (item.flags & MF_SEPARATOR) != 0});
         commands.push_back(item.id);
     }
-    const Rect window = view.WindowRect();
+    const Rect window = view->WindowRect();
     MenuOverlay menu(std::move(lines), {window.left + 1, window.top + 1});
     RunOverlay(menu);
     if (menu.chosen() >= 0)
         UserSystemCommand(dialog, commands[static_cast<size_t>(menu.chosen())]);
 }
 
-void TuiHost::DropDown(DialogView& view, HWND combo)
+void TuiHost::DropDown(HWND comboBox)
 {
+    DialogView* view = m_running.ViewOf(comboBox->dialog());
     std::vector<MenuLine> lines;
-    for (const ListRow& row : combo->rows())
+    for (const ListRow& row : comboBox->rows())
         lines.push_back({Literal(row.text)});
-    if (lines.empty())
+    if (!view || lines.empty())
         return;
-    const Rect cells = view.ControlRect(combo);
-    MenuOverlay menu(std::move(lines), {cells.left, cells.bottom}, combo->selection());
+    const Rect cells = view->ControlRect(comboBox);
+    MenuOverlay menu(std::move(lines), {cells.left, cells.bottom}, comboBox->selection());
     RunOverlay(menu);
-    if (menu.chosen() >= 0 && menu.chosen() != combo->selection())
-        UserSelectRow(combo, menu.chosen());
+    if (menu.chosen() >= 0 && menu.chosen() != comboBox->selection())
+        UserSelectRow(comboBox, menu.chosen());
 }
 
 }   // namespace tui

@@ -4,11 +4,12 @@
 // window, and rings the terminal's bell. One screen is drawn for every key, so what the terminal
 // shows always follows the live windows (and a resize redraws it whole).
 //
-// Keys: Tab and Shift+Tab move in tab order; Space toggles a check box or presses a button; Enter
-// presses the default button (or the push button with the focus); Esc cancels; Alt+letter (or the
-// letter alone on a button) is a mnemonic; arrows move in a group, a list or a field; F1 is help for
-// the focused control; Shift+F1 or Alt+? starts "What's This?"; Alt+Space or F10 opens the system
-// menu; Shift+F10 opens the focused control's context menu; F4 or Alt+Down drops a list down.
+// Keys (host_keys.cpp decodes them into dialog commands): Tab and Shift+Tab move in tab order;
+// Enter presses the default button (or the push button with the focus); Esc cancels; Alt+letter
+// (or the letter alone on a button) is a mnemonic; F1 is help for the focused control; Shift+F1 or
+// Alt+? starts "What's This?"; Alt+Space or F10 opens the system menu; Shift+F10 opens the focused
+// control's context menu; F4 or Alt+Down drops a list down. The focused control keeps Space (a
+// check box toggles, a button is pressed) and the arrows (in a group, a list or a field).
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "ui/base/host.h"
 #include "ui/host/running_dialogs.h"
 #include "ui/host/help_library.h"
+#include "ui/host/key_policy.h"
 #include "ui/tui/terminal_io.h"
 
 namespace tui {
@@ -27,7 +29,7 @@ class HelpPopup;
 class HelpWindow;
 class Overlay;
 
-class TuiHost : public Host {
+class TuiHost : public Host, public CommandHost {
 public:
     // Help topics from `helpFile`; by default the help file installed beside the program. While
     // the host lives, DoAboutBox shows its about box.
@@ -50,6 +52,13 @@ public:
     void OpenHelpOverview(uint32_t templateId) override;
     void QuitHelp() override;
 
+    Point CommandPoint(DialogCommand command, HWND window) override;
+    void FocusByKeyboard(HWND window) override;
+    void PressButton(HWND button) override;
+    void StartWhatsThis(CDialog& dialog) override;
+    void ShowSystemMenu(CDialog& dialog) override;
+    void DropDown(HWND comboBox) override;
+
     // The product's about box (what DoAboutBox shows on this host).
     void ShowAboutBox();
 
@@ -66,8 +75,6 @@ private:
 
     void HandleDialogKey(DialogView& view, const Key& key);
     void HandleWhatsThisKey(DialogView& view, const Key& key);
-    void ShowSystemMenu(DialogView& view);
-    void DropDown(DialogView& view, HWND combo);
 
     TerminalIo& m_terminal;
     HelpLibrary m_help;

@@ -1,6 +1,7 @@
 # Sourced by the build scripts: installs the Debian packages Norvane needs, skipping what is present.
 # Needs root, or sudo for apt-get.
 
+# What building the programs needs; the tests and benchmarks need the second list as well.
 # norvanectl reads and writes JSON with nlohmann-json and digests with OpenSSL's libcrypto.
 norvane_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libncurses-dev
     nlohmann-json3-dev libssl-dev"

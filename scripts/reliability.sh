@@ -28,7 +28,7 @@ done
 norvane_install $norvane_packages_build $norvane_packages_test clang-14 libclang-rt-14-dev
 
 # The same folder and flags as scripts/test.sh, so after it nothing is built twice.
-flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DNORVANE_BENCH=ON)
 [ "${CI:-}" = "true" ] && flags+=(-DNORVANE_WERROR=ON)
 cmake -S . -B build -G Ninja "${flags[@]}" >/dev/null
 cmake --build build -j "$(nproc)" --target reliability_tests ui_reliability_tests

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 norvane_install $norvane_packages_build $norvane_packages_test xvfb xauth
 
 build=${NORVANE_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build "$build" --target norvane_screenshots -j "${NORVANE_JOBS:-$(nproc)}"
 
 # A real X server renders the platform's fonts and style, unlike the offscreen platform.

@@ -8,10 +8,11 @@ cd "$(dirname "$0")/.."
 norvane_install $norvane_packages_build $norvane_packages_test $norvane_packages_metadata
 
 build=build
-flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+# The benchmarks are built too, so that they keep building; they run in scripts/bench.sh.
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DNORVANE_BENCH=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
-    flags=(-DCMAKE_BUILD_TYPE=Debug -DNORVANE_SANITIZE=ON -DNORVANE_BENCH=OFF)
+    flags=(-DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DNORVANE_SANITIZE=ON -DNORVANE_BENCH=OFF)
     export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
     export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 fi

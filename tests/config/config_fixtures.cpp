@@ -1,64 +1,6 @@
 #include "tests/config/config_fixtures.h"
 
 #include <cstdlib>
-#include <cstring>
-
-namespace {
-
-template <typename Record>
-void AppendRecord(Record*& head, Record* record)
-{
-    Record** link = &head;
-    while (*link)
-        link = &(*link)->next;
-    *link = record;
-}
-
-void SetText(char (&field)[kTextFieldSize], const std::string& text)
-{
-    std::strncpy(field, text.c_str(), kTextFieldSize - 1);
-    field[kTextFieldSize - 1] = '\0';
-}
-
-} // namespace
-
-ServerEntry* OwnedList::Add(const std::string& name, int32_t drive, int32_t printer, int32_t stream, int32_t lpr)
-{
-    auto* entry = new ServerEntry{};
-    SetText(entry->name, name);
-    entry->nfsDriveMounts = drive;
-    entry->nfsPrinterMounts = printer;
-    entry->streamPrinting = stream;
-    entry->lprPrinting = lpr;
-    AppendRecord(head, entry);
-    return entry;
-}
-
-std::vector<std::string> OwnedList::Names() const
-{
-    std::vector<std::string> names;
-    for (const ServerEntry* entry = head; entry; entry = entry->next)
-        names.emplace_back(entry->name);
-    return names;
-}
-
-void AppendStream(ServerEntry& entry, uint32_t port, int32_t telnet)
-{
-    auto* queue = new StreamQueue{};
-    queue->port = port;
-    queue->telnetNegotiation = telnet;
-    AppendRecord(entry.streamQueues, queue);
-}
-
-void AppendLpr(ServerEntry& entry, const char* queueName, const char* filter, const char* user, const char* personal)
-{
-    auto* queue = new LprQueue{};
-    SetText(queue->queueName, queueName);
-    SetText(queue->filter, filter);
-    SetText(queue->userName, user);
-    SetText(queue->personalName, personal);
-    AppendRecord(entry.lprQueues, queue);
-}
 
 std::vector<std::string> StreamLines(const ServerEntry& entry)
 {

@@ -2,6 +2,7 @@
 #include "platform/last_error.h"
 #include "platform/profile.h"
 #include "platform/profile_scope.h"
+#include "tests/support/fault_cases.h"
 #include "tests/support/temp_system_dir.h"
 
 #include <cerrno>
@@ -191,11 +192,6 @@ TEST(ProfileReadScope, GivesOneVersionUntilItEndsOrWritesItself)
     EXPECT_EQ(Read(path, "s", "k"), "2");
 }
 
-struct FaultCase {
-    FileStep step;
-    int error;
-};
-
 class ProfileFaults : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(ProfileFaults, AFailedStepLeavesTheFileAndNoTemporaryBehind)
@@ -210,11 +206,11 @@ TEST_P(ProfileFaults, AFailedStepLeavesTheFileAndNoTemporaryBehind)
         const std::string before = "[s]\r\nk=v\r\n";
         if (fileExists)
             WriteFileBytes(path, before);
-        FaultGuard guard;
-        SetFileFaultForTesting([&](FileStep step) { return step == c.step ? c.error : 0; });
+        InjectedFault fault(c);
         EXPECT_EQ(WritePrivateProfileStringA("s", "k", "changed", path.c_str()), 0);
         EXPECT_EQ(GetLastError(), static_cast<uint32_t>(c.error));
-        SetFileFaultForTesting({});
+        EXPECT_GT(fault.reached(), 0) << "the step was never reached";
+        fault.Clear();
         struct stat st {};
         if (fileExists)
             EXPECT_EQ(ReadFileBytes(path), before);
@@ -225,17 +221,8 @@ TEST_P(ProfileFaults, AFailedStepLeavesTheFileAndNoTemporaryBehind)
     }
 }
 
-std::vector<FaultCase> AllFaults()
-{
-    std::vector<FaultCase> cases;
-    for (FileStep step : {FileStep::OpenLock, FileStep::Lock, FileStep::CreateTemp, FileStep::Write, FileStep::Sync,
-                          FileStep::Chmod, FileStep::Link, FileStep::Rename, FileStep::SyncDirectory})
-        for (int error : {ENOSPC, EACCES, EIO})
-            cases.push_back({step, error});
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryStep, ProfileFaults, ::testing::ValuesIn(AllFaults()));
+INSTANTIATE_TEST_SUITE_P(EveryStep, ProfileFaults, ::testing::ValuesIn(EveryStepAndError()),
+                         [](const ::testing::TestParamInfo<FaultCase>& info) { return FaultCaseName(info.param); });
 
 TEST(ProfileConcurrency, TwoProcessesWritingDifferentKeysLoseNone)
 {

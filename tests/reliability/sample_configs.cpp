@@ -4,31 +4,16 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
 #include <string_view>
 
 namespace {
-
-template <typename Record>
-void Append(Record*& head, Record* record)
-{
-    Record** link = &head;
-    while (*link)
-        link = &(*link)->next;
-    *link = record;
-}
-
-void Copy(char (&field)[kTextFieldSize], const std::string& text)
-{
-    std::snprintf(field, sizeof field, "%s", text.c_str());
-}
 
 ServerEntry* BuildServer(int variant, int i)
 {
     auto* entry = new ServerEntry{};
     char name[32];
     std::snprintf(name, sizeof name, "host%05d", i);
-    Copy(entry->name, name);
+    SetField(entry->name, name);
     entry->nfsDriveMounts = (i + variant) % 2;
     entry->nfsPrinterMounts = (i + variant + 1) % 3 != 0;
     entry->streamPrinting = i % 3 != 0;
@@ -36,20 +21,12 @@ ServerEntry* BuildServer(int variant, int i)
     // What a load gives back: no queues for a method that is off, and the default queue for a server
     // that does not stream.
     entry->defaultStreamQueue = entry->streamPrinting ? (i + variant) % 2 : 1;
-    for (int k = 0; entry->streamPrinting && k <= i % 3; ++k) {
-        auto* queue = new StreamQueue{};
-        queue->port = variant == 0 ? 9100u + static_cast<uint32_t>(k) : 515u + static_cast<uint32_t>(i % 100 + k);
-        queue->telnetNegotiation = (k + variant) % 2;
-        Append(entry->streamQueues, queue);
-    }
-    for (int k = 0; entry->lprPrinting && k <= i % 4; ++k) {
-        auto* queue = new LprQueue{};
-        Copy(queue->queueName, (variant == 0 ? "lp" : "raw") + std::to_string(k));
-        Copy(queue->filter, variant == 0 ? "f" : "l");
-        Copy(queue->userName, (variant == 0 ? "userA" : "userB") + std::to_string(i));
-        Copy(queue->personalName, variant == 0 ? "Lab A" : "Print room B");
-        Append(entry->lprQueues, queue);
-    }
+    for (int k = 0; entry->streamPrinting && k <= i % 3; ++k)
+        AppendStream(*entry, variant == 0 ? 9100u + static_cast<uint32_t>(k) : 515u + static_cast<uint32_t>(i % 100 + k),
+                     (k + variant) % 2);
+    for (int k = 0; entry->lprPrinting && k <= i % 4; ++k)
+        AppendLpr(*entry, (variant == 0 ? "lp" : "raw") + std::to_string(k), variant == 0 ? "f" : "l",
+                  (variant == 0 ? "userA" : "userB") + std::to_string(i), variant == 0 ? "Lab A" : "Print room B");
     return entry;
 }
 
@@ -70,8 +47,9 @@ std::string CompareQueues(const char* what, const Record* a, const Record* b, Sa
 ServerList BuildSampleConfig(int variant, int servers)
 {
     ServerList list = nullptr;
-    for (int n = 0; n < servers; ++n)
-        Append(list, BuildServer(variant, variant == 0 ? n : servers - 1 - n));
+    ServerList* tail = &list;
+    for (int n = 0; n < servers; ++n, tail = &(*tail)->next)
+        *tail = BuildServer(variant, variant == 0 ? n : servers - 1 - n);
     return list;
 }
 
@@ -111,18 +89,6 @@ ServerList LoadNow()
         return nullptr;
     }
     return list;
-}
-
-int CountTemporaries(const std::string& directory)
-{
-    int count = 0;
-    DIR* d = opendir(directory.c_str());
-    if (!d)
-        return -1;
-    while (const dirent* entry = readdir(d))
-        count += std::string_view(entry->d_name).starts_with(".kqnet.ini.tmp");
-    closedir(d);
-    return count;
 }
 
 int EnvCount(const char* name, int fallback)

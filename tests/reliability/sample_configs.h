@@ -1,21 +1,11 @@
 #pragma once
 // Large server configurations for the reliability tests, and the checks they share.
 #include "config/server_records.h"
+#include "tests/support/fault_cases.h"
+#include "tests/support/server_records_builders.h"
 
 #include <cstdint>
 #include <string>
-
-// Owns a server list for the length of a test.
-class OwnedList {
-public:
-    OwnedList() = default;
-    explicit OwnedList(ServerList list) : head(list) {}
-    ~OwnedList() { FreeServerList(head); }
-    OwnedList(const OwnedList&) = delete;
-    OwnedList& operator=(const OwnedList&) = delete;
-
-    ServerList head = nullptr;
-};
 
 // One of two configurations of `servers` servers that differ in every value but write the same set
 // of keys: the same names, printing methods and queue counts; other flags, ports, telnet settings,
@@ -28,9 +18,6 @@ std::string DescribeDifference(const ServerEntry* expected, const ServerEntry* a
 
 // The entries a load of kqnet.ini gives now; empty when the load failed.
 ServerList LoadNow();
-
-// Names of the files beside kqnet.ini that a writer uses for its temporaries.
-int CountTemporaries(const std::string& directory);
 
 // A count from the environment (how long a run is), or `fallback` when it is not set.
 int EnvCount(const char* name, int fallback);

@@ -5,6 +5,7 @@
 #include "platform/file_fault.h"
 #include "platform/last_error.h"
 #include "tests/reliability/sample_configs.h"
+#include "tests/support/fault_cases.h"
 #include "tests/support/temp_system_dir.h"
 
 #include <gtest/gtest.h>
@@ -12,58 +13,25 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
 
-struct FaultCase {
-    FileStep step;
-    int error;
-};
-
-std::string StepName(FileStep step)
-{
-    switch (step) {
-    case FileStep::OpenLock: return "OpenLock";
-    case FileStep::Lock: return "Lock";
-    case FileStep::CreateTemp: return "CreateTemp";
-    case FileStep::Write: return "Write";
-    case FileStep::Sync: return "Sync";
-    case FileStep::Chmod: return "Chmod";
-    case FileStep::Link: return "Link";
-    case FileStep::Rename: return "Rename";
-    case FileStep::SyncDirectory: return "SyncDirectory";
-    }
-    return "Unknown";
-}
-
 class SaveFaults : public ::testing::TestWithParam<FaultCase> {
 protected:
-    ~SaveFaults() override { SetFileFaultForTesting({}); }
-
-    // Injects the case's errno at its step and counts how often the step was reached, so a test
-    // cannot pass by never getting there.
-    void Inject()
-    {
-        const FaultCase c = GetParam();
-        SetFileFaultForTesting([this, c](FileStep step) {
-            if (step != c.step)
-                return 0;
-            ++m_reached;
-            return c.error;
-        });
-    }
+    void Inject() { m_fault.emplace(GetParam()); }
 
     void ExpectRefusedAndUntouched(const std::string& before)
     {
-        EXPECT_GT(m_reached, 0) << "the step was never reached";
+        EXPECT_GT(m_fault->reached(), 0) << "the step was never reached";
         EXPECT_EQ(GetLastError(), static_cast<uint32_t>(GetParam().error));
         EXPECT_EQ(ReadFileBytes(m_dir.iniPath()), before);
         EXPECT_EQ(CountTemporaries(m_dir.path()), 0);
     }
 
     TempSystemDir m_dir;
-    int m_reached = 0;
+    std::optional<InjectedFault> m_fault;
 };
 
 TEST_P(SaveFaults, ASaveOfTheServerListFailsWholeAndTheNextOneLands)
@@ -78,7 +46,7 @@ TEST_P(SaveFaults, ASaveOfTheServerListFailsWholeAndTheNextOneLands)
     Inject();
     EXPECT_EQ(SaveServerList(after.head), ProfileFailed);
     ExpectRefusedAndUntouched(bytes);
-    SetFileFaultForTesting({});
+    m_fault.reset();
     OwnedList loaded{LoadNow()};
     EXPECT_EQ(DescribeDifference(before.head, loaded.head), "") << "nothing of the failed save is seen";
 
@@ -94,7 +62,7 @@ TEST_P(SaveFaults, AFirstSaveFailsWithoutLeavingAFile)
     OwnedList list{BuildSampleConfig(0, 5)};
     Inject();
     EXPECT_EQ(SaveServerList(list.head), ProfileFailed);
-    EXPECT_GT(m_reached, 0);
+    EXPECT_GT(m_fault->reached(), 0);
     struct stat st {};
     EXPECT_NE(stat(m_dir.iniPath().c_str(), &st), 0);
     EXPECT_EQ(CountTemporaries(m_dir.path()), 0);
@@ -114,7 +82,7 @@ TEST_P(SaveFaults, EveryGlobalOptionWriteFailsAndKeepsTheStoredValue)
     for (const auto& write : writes)
         EXPECT_EQ(write(), ProfileFailed);
     ExpectRefusedAndUntouched(bytes);
-    SetFileFaultForTesting({});
+    m_fault.reset();
 
     int32_t warnings = 0, restore = 0, mask = 0;
     char name[kUserNameMaxSize] = {};
@@ -158,20 +126,7 @@ TEST(SaveWithoutHardLinks, SavesLandAndAFailureAfterTheRenameRestoresTheOldFile)
     EXPECT_EQ(CountTemporaries(dir.path()), 0);
 }
 
-std::vector<FaultCase> EveryStepAndError()
-{
-    std::vector<FaultCase> cases;
-    for (FileStep step : {FileStep::OpenLock, FileStep::Lock, FileStep::CreateTemp, FileStep::Write, FileStep::Sync,
-                          FileStep::Chmod, FileStep::Link, FileStep::Rename, FileStep::SyncDirectory})
-        for (int error : {ENOSPC, EACCES, EIO})
-            cases.push_back({step, error});
-    return cases;
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryStep, SaveFaults, ::testing::ValuesIn(EveryStepAndError()),
-                         [](const ::testing::TestParamInfo<FaultCase>& info) {
-                             const int error = info.param.error;
-                             return StepName(info.param.step) + (error == ENOSPC ? "_ENOSPC" : error == EACCES ? "_EACCES" : "_EIO");
-                         });
+                         [](const ::testing::TestParamInfo<FaultCase>& info) { return FaultCaseName(info.param); });
 
 } // namespace

@@ -2,9 +2,9 @@
 // stays open with what the user entered, and the file keeps every byte.
 #include "res/resource_ids.h"
 #include "tests/support/fake_network_component.h"
+#include "tests/support/fault_cases.h"
 #include "tests/support/scripted_host.h"
 #include "tests/support/temp_system_dir.h"
-#include "tests/ui/reliability/fault_cases.h"
 #include "ui/global_options_dialog.h"
 #include "ui/server_list_dialog.h"
 

@@ -7,16 +7,6 @@
 
 namespace {
 
-template <class Queue>
-Queue* Append(Queue*& head)
-{
-    Queue** link = &head;
-    while (*link)
-        link = &(*link)->next;
-    *link = new Queue{};
-    return *link;
-}
-
 HWND Control(CDialog& dialog, int id)
 {
     HWND control = dialog.GetDlgItem(id);
@@ -37,25 +27,6 @@ OwnedEntry::OwnedEntry()
 void SetName(ServerEntry& entry, const std::string& name)
 {
     StoreFieldText(entry.name, name);
-}
-
-StreamQueue* AppendStream(ServerEntry& entry, uint32_t port, int32_t telnet)
-{
-    StreamQueue* queue = Append(entry.streamQueues);
-    queue->port = port;
-    queue->telnetNegotiation = telnet;
-    return queue;
-}
-
-LprQueue* AppendLpr(ServerEntry& entry, const std::string& queue, const std::string& filter, const std::string& user,
-                    const std::string& personal)
-{
-    LprQueue* record = Append(entry.lprQueues);
-    StoreFieldText(record->queueName, queue);
-    StoreFieldText(record->filter, filter);
-    StoreFieldText(record->userName, user);
-    StoreFieldText(record->personalName, personal);
-    return record;
 }
 
 std::vector<uint32_t> Ports(const ServerEntry& entry)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/server_records.h"
+#include "tests/support/server_records_builders.h"
 #include "ui/base/dialog.h"
 
 // One entry owned for the length of a test, released with its queues through FreeServerList.
@@ -22,10 +23,6 @@ public:
 };
 
 void SetName(ServerEntry& entry, const std::string& name);
-// Append, so that a test lists queues in the order it expects them.
-StreamQueue* AppendStream(ServerEntry& entry, uint32_t port, int32_t telnet);
-LprQueue* AppendLpr(ServerEntry& entry, const std::string& queue, const std::string& filter = "v",
-                    const std::string& user = "", const std::string& personal = "");
 
 std::vector<uint32_t> Ports(const ServerEntry& entry);
 std::vector<std::string> QueueNames(const ServerEntry& entry);

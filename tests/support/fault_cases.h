@@ -1,9 +1,10 @@
 #pragma once
-// Every step of a file replacement, each failing with each of three errors, for the dialogs' tests.
-#include "platform/file_fault.h"
-
+// Every step of a file replacement failing with each of three errors, for the fault tests of every
+// layer, and the seam's fault made for the life of an object.
 #include <string>
 #include <vector>
+
+#include "platform/file_fault.h"
 
 struct FaultCase {
     FileStep step;
@@ -11,12 +12,14 @@ struct FaultCase {
 };
 
 std::vector<FaultCase> EveryStepAndError();
+// "Rename_ENOSPC": a test name for the case.
 std::string FaultCaseName(const FaultCase& c);
 
-// Files beside kqnet.ini that a writer uses for its temporaries.
+// Files beside kqnet.ini that a writer uses for its temporaries; -1 when the folder cannot be read.
 int CountTemporaries(const std::string& directory);
 
-// Makes the case's step fail for the life of the object, and counts how often the step was reached.
+// Makes the case's step fail until the object ends or Clear() is called, and counts how often the
+// step was reached, so that a test cannot pass by never getting there.
 class InjectedFault {
 public:
     explicit InjectedFault(const FaultCase& c);

@@ -1,4 +1,4 @@
-#include "tests/ui/reliability/fault_cases.h"
+#include "tests/support/fault_cases.h"
 
 #include <cerrno>
 #include <dirent.h>
@@ -16,19 +16,21 @@ std::vector<FaultCase> EveryStepAndError()
 
 std::string FaultCaseName(const FaultCase& c)
 {
-    static const char* const steps[] = {"OpenLock", "Lock", "CreateTemp", "Write", "Sync", "Chmod", "Link", "Rename", "SyncDirectory"};
+    static const char* const steps[] = {"OpenLock", "Lock", "CreateTemp", "Write",        "Sync",
+                                        "Chmod",    "Link", "Rename",     "SyncDirectory"};
     const char* error = c.error == ENOSPC ? "ENOSPC" : c.error == EACCES ? "EACCES" : "EIO";
     return std::string(steps[static_cast<int>(c.step)]) + "_" + error;
 }
 
 int CountTemporaries(const std::string& directory)
 {
+    DIR* d = opendir(directory.c_str());
+    if (!d)
+        return -1;
     int count = 0;
-    if (DIR* d = opendir(directory.c_str())) {
-        while (const dirent* entry = readdir(d))
-            count += std::string_view(entry->d_name).starts_with(".kqnet.ini.tmp");
-        closedir(d);
-    }
+    while (const dirent* entry = readdir(d))
+        count += std::string_view(entry->d_name).starts_with(".kqnet.ini.tmp");
+    closedir(d);
     return count;
 }
 

@@ -20,7 +20,7 @@
 
 #include "res/resource_ids.h"
 #include "res/window_styles.h"
-#include "tests/journeys/journey_support.h"
+#include "tests/support/qt/journey_support.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/help_dialog.h"
 #include "ui/base/live_window.h"

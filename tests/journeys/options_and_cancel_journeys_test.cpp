@@ -7,7 +7,7 @@
 #include <string>
 
 #include "res/resource_ids.h"
-#include "tests/journeys/journey_support.h"
+#include "tests/support/qt/journey_support.h"
 #include "tests/support/fake_resolver.h"
 #include "tests/support/temp_system_dir.h"
 

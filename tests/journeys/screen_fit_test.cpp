@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource_ids.h"
-#include "tests/journeys/journey_support.h"
+#include "tests/support/qt/journey_support.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/help_dialog.h"
 #include "ui/base/live_window.h"

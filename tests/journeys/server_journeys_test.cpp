@@ -8,7 +8,7 @@
 
 #include "res/resource_ids.h"
 #include "res/string_table.h"
-#include "tests/journeys/journey_support.h"
+#include "tests/support/qt/journey_support.h"
 #include "tests/support/fake_resolver.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/dialog.h"

@@ -7,24 +7,24 @@
 #include <QWhatsThis>
 #include <gtest/gtest.h>
 
-#include "tests/qt/qt_test_support.h"
+#include "tests/support/qt/qt_test_support.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/help_dialog.h"
 
 namespace {
 
-using Records = std::vector<HelpRecord>;
+using Records = std::vector<HelpRequest>;
 
 constexpr uint32_t kServer = 120;
 
-HelpRecord Popup(int32_t windowId, uint32_t context)
+HelpRequest Popup(int32_t windowId, uint32_t context)
 {
-    return {HelpShown::Popup, windowId, context};
+    return {HelpRequestKind::Popup, windowId, context};
 }
 
-HelpRecord Menu(int32_t windowId)
+HelpRequest Menu(int32_t windowId)
 {
-    return {HelpShown::WhatsThisMenu, windowId, 0};
+    return {HelpRequestKind::WhatsThisMenu, windowId, 0};
 }
 
 class HelpInput : public ::testing::Test {

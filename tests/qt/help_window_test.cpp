@@ -6,7 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "tests/qt/qt_test_support.h"
+#include "tests/support/qt/qt_test_support.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/help_dialog.h"
 #include "ui/qt/help_window.h"
@@ -46,7 +46,7 @@ TEST_F(HelpWindowTest, HelpButtonOpensTheOverviewAndQuitClosesIt)
     });
     dialog.DoModal();
     EXPECT_TRUE(script.finished());
-    EXPECT_EQ(host.help, (std::vector<HelpRecord>{{HelpShown::Overview, 0, IDD_SERVER}, {HelpShown::Quit, 0, 0}}));
+    EXPECT_EQ(host.help, (std::vector<HelpRequest>{{HelpRequestKind::Overview, 0, IDD_SERVER}, {HelpRequestKind::Quit, 0, 0}}));
 }
 
 TEST_F(HelpWindowTest, SearchNarrowsTheContentsAndATopicAskedForIsShownAnyway)

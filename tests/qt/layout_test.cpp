@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "res/window_styles.h"
-#include "tests/qt/qt_test_support.h"
+#include "tests/support/qt/qt_test_support.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/help_dialog.h"
 #include "ui/qt/dialog_units.h"

@@ -9,7 +9,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "tests/qt/qt_test_support.h"
+#include "tests/support/qt/qt_test_support.h"
 #include "tests/support/test_dialog.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/message_box.h"
@@ -18,7 +18,7 @@
 namespace {
 
 using Log = std::vector<std::string>;
-using Records = std::vector<HelpRecord>;
+using Records = std::vector<HelpRequest>;
 
 class NestedRuns : public ::testing::Test {
 protected:
@@ -59,8 +59,8 @@ TEST_F(NestedRuns, InnerDialogRunsAndEndsInsideTheOuterOne)
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(script.finished());
-    EXPECT_EQ(host.help, (Records{{HelpShown::Popup, IDC_STREAM_PORT, HelpContextId(IDD_STREAM_QUEUE, IDC_STREAM_PORT)},
-                                  {HelpShown::Popup, kTestName, HelpContextId(kTestTemplateId, kTestName)}}));
+    EXPECT_EQ(host.help, (Records{{HelpRequestKind::Popup, IDC_STREAM_PORT, HelpContextId(IDD_STREAM_QUEUE, IDC_STREAM_PORT)},
+                                  {HelpRequestKind::Popup, kTestName, HelpContextId(kTestTemplateId, kTestName)}}));
 }
 
 TEST_F(NestedRuns, MessageBoxesAskWithTheApplicationTitleAndAnswer)

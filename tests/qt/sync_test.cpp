@@ -11,7 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "tests/qt/qt_test_support.h"
+#include "tests/support/qt/qt_test_support.h"
 #include "tests/support/test_dialog.h"
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/user_input.h"

@@ -17,11 +17,6 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c)
     return static_cast<int32_t>((product >= 0 ? product + half : product - half) / c);
 }
 
-int32_t WindowId(HWND window)
-{
-    return IsWindow(window) && window != window->dialog().GetSafeHwnd() ? window->id() : 0;
-}
-
 }   // namespace
 
 ScriptedHost::ScriptedHost() = default;
@@ -131,12 +126,12 @@ void ScriptedHost::MoveDialog(CDialog& dialog, const Rect& windowRect, bool /*re
 
 void ScriptedHost::ShowHelpPopup(HWND window, uint32_t contextId)
 {
-    m_helpRequests.push_back({HelpRequestKind::Popup, WindowId(window), contextId});
+    m_helpRequests.push_back({HelpRequestKind::Popup, HelpWindowId(window), contextId});
 }
 
 bool ScriptedHost::TrackWhatsThisMenu(HWND window)
 {
-    m_helpRequests.push_back({HelpRequestKind::WhatsThisMenu, WindowId(window), 0});
+    m_helpRequests.push_back({HelpRequestKind::WhatsThisMenu, HelpWindowId(window), 0});
     return m_chooseWhatsThis;
 }
 
@@ -182,5 +177,5 @@ void ScriptedHost::ShowSystemMenu(CDialog& /*dialog*/)
 
 void ScriptedHost::DropDown(HWND comboBox)
 {
-    m_screenCommands.push_back("DropDown " + std::to_string(WindowId(comboBox)));
+    m_screenCommands.push_back("DropDown " + std::to_string(HelpWindowId(comboBox)));
 }

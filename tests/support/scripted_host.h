@@ -9,18 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/help_request.h"
 #include "tests/support/script_actions.h"
 #include "ui/base/host.h"
 #include "ui/host/key_policy.h"
-
-enum class HelpRequestKind { Popup, WhatsThisMenu, Window, Overview, Quit };
-
-struct HelpRequest {
-    HelpRequestKind kind;
-    int32_t windowId;   // id of the window the request was made for (0 for a dialog's frame)
-    uint32_t id;        // context id (Popup, WhatsThisMenu, Window) or template id (Overview)
-    friend bool operator==(const HelpRequest&, const HelpRequest&) = default;
-};
 
 struct MessageBoxRecord {
     std::string text;

@@ -1,32 +1,26 @@
 #pragma once
 // Driving real widgets offscreen: a Qt host that records what it was asked to show, scripts of
 // steps played into whichever dialog is running, and a watchdog that fails a test instead of
-// letting a modal run hang it.
+// letting a modal run hang it. The test programs that use them share main() (qt_main.cpp).
 #include <QObject>
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
+#include "tests/support/help_request.h"
 #include "ui/qt/qt_host.h"
 
 class QWidget;
-
-enum class HelpShown { Popup, WhatsThisMenu, Window, Overview, Quit };
-
-struct HelpRecord {
-    HelpShown kind;
-    int32_t windowId;   // id of the window asked about; 0 for a dialog's frame and for the window
-    uint32_t id;        // context id, or template id for an overview
-    friend bool operator==(const HelpRecord&, const HelpRecord&) = default;
-};
 
 // A QtHost whose help viewer is observable. Popups and the "What's This?" menu are recorded
 // instead of shown unless `showHelp` is set (a popup grabs the next click); the help window opens
 // for real.
 class RecordingQtHost : public QtHost {
 public:
-    std::vector<HelpRecord> help;
+    std::vector<HelpRequest> help;
     bool showHelp = false;
     bool chooseWhatsThis = true;
 
@@ -40,18 +34,31 @@ private:
     HostScope m_scope{*this};
 };
 
-// Plays steps one per turn of the event loop, each in whichever dialog runs at that moment: a step
-// that opens a modal dialog has the next step act inside it. Starts once an event loop runs.
+// Plays steps one every `interval`, each in whichever dialog runs at that moment: a step that opens
+// a modal dialog has the next step act inside it. Starts once an event loop runs.
+// With `front`, a step also waits for the window in front of that host to be on the screen (a
+// window not yet shown loses the clicks sent to it; a dialog that has ended but whose run has not
+// returned, as a slow OK that writes the file, is no window to act in), and, while an earlier step
+// is still playing (Qt spins the event loop inside some input calls), for a new window in front.
 class Script {
 public:
-    explicit Script(std::vector<std::function<void()>> steps);
+    explicit Script(std::vector<std::function<void()>> steps,
+                    std::chrono::milliseconds interval = std::chrono::milliseconds(10), const QtHost* front = nullptr);
     bool finished() const { return m_next == m_steps.size(); }
 
 private:
+    using Front = std::pair<const CDialog*, const QWidget*>;
+
     void Next();
+    bool FrontReady() const;
+    Front InFront() const;
 
     std::vector<std::function<void()>> m_steps;
+    std::chrono::milliseconds m_interval;
+    const QtHost* m_front;
     size_t m_next = 0;
+    // What was in front when the step now playing began; nothing while none plays.
+    std::optional<Front> m_playingIn;
     QObject m_context;
 };
 

@@ -1,68 +1,83 @@
-#include "tests/qt/qt_test_support.h"
+#include "tests/support/qt/qt_test_support.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "ui/base/dialog.h"
-#include "ui/base/window_api.h"
-
-namespace {
-
-constexpr std::chrono::milliseconds kStepInterval(10);
-
-int32_t WindowId(HWND window)
-{
-    return IsWindow(window) && window != window->dialog().GetSafeHwnd() ? window->id() : 0;
-}
-
-}   // namespace
 
 void RecordingQtHost::ShowHelpPopup(HWND window, uint32_t contextId)
 {
-    help.push_back({HelpShown::Popup, WindowId(window), contextId});
+    help.push_back({HelpRequestKind::Popup, HelpWindowId(window), contextId});
     if (showHelp)
         QtHost::ShowHelpPopup(window, contextId);
 }
 
 bool RecordingQtHost::TrackWhatsThisMenu(HWND window)
 {
-    help.push_back({HelpShown::WhatsThisMenu, WindowId(window), 0});
+    help.push_back({HelpRequestKind::WhatsThisMenu, HelpWindowId(window), 0});
     return showHelp ? QtHost::TrackWhatsThisMenu(window) : chooseWhatsThis;
 }
 
 void RecordingQtHost::OpenHelpWindow(uint32_t contextId)
 {
-    help.push_back({HelpShown::Window, 0, contextId});
+    help.push_back({HelpRequestKind::Window, 0, contextId});
     QtHost::OpenHelpWindow(contextId);
 }
 
 void RecordingQtHost::OpenHelpOverview(uint32_t templateId)
 {
-    help.push_back({HelpShown::Overview, 0, templateId});
+    help.push_back({HelpRequestKind::Overview, 0, templateId});
     QtHost::OpenHelpOverview(templateId);
 }
 
 void RecordingQtHost::QuitHelp()
 {
-    help.push_back({HelpShown::Quit, 0, 0});
+    help.push_back({HelpRequestKind::Quit, 0, 0});
     QtHost::QuitHelp();
 }
 
-Script::Script(std::vector<std::function<void()>> steps) : m_steps(std::move(steps))
+Script::Script(std::vector<std::function<void()>> steps, std::chrono::milliseconds interval, const QtHost* front)
+    : m_steps(std::move(steps)), m_interval(interval), m_front(front)
 {
-    QTimer::singleShot(kStepInterval, &m_context, [this] { Next(); });
+    QTimer::singleShot(m_interval, &m_context, [this] { Next(); });
 }
 
 void Script::Next()
 {
     if (finished())
         return;
+    if (m_front && ((m_playingIn && *m_playingIn == InFront()) || !FrontReady())) {
+        QTimer::singleShot(m_interval, &m_context, [this] { Next(); });
+        return;
+    }
     const std::function<void()> step = m_steps[m_next++];
     // Scheduled first: if this step opens a modal dialog or a menu, the next one runs inside it.
     // The interval lets a loop that this step ends return before the next step runs.
-    QTimer::singleShot(kStepInterval, &m_context, [this] { Next(); });
+    QTimer::singleShot(m_interval, &m_context, [this] { Next(); });
+    const std::optional<Front> outer = m_playingIn;
+    m_playingIn = InFront();
     step();
+    m_playingIn = outer;
+}
+
+Script::Front Script::InFront() const
+{
+    return {m_front ? m_front->InnermostDialog() : nullptr, QApplication::activeModalWidget()};
+}
+
+bool Script::FrontReady() const
+{
+    const auto onScreen = [](const QWidget* window) {
+        return window && window->isVisible() && window->windowHandle() && window->windowHandle()->isExposed();
+    };
+    const CDialog* dialog = m_front->InnermostDialog();
+    if (dialog && (dialog->IsEnded() || !onScreen(m_front->DialogWidget(*dialog))))
+        return false;
+    const QWidget* modal = QApplication::activeModalWidget();
+    return !modal || onScreen(modal);
 }
 
 Watchdog::Watchdog(QtHost& host, std::chrono::milliseconds limit) : m_host(host)

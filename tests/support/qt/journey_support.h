@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/qt/qt_test_support.h"
+#include "tests/support/qt/qt_test_support.h"
 
 class JourneyHost : public RecordingQtHost {
 public:

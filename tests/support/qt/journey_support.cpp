@@ -1,14 +1,10 @@
-#include "tests/journeys/journey_support.h"
+#include "tests/support/qt/journey_support.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
-#include <QWindow>
 #include <chrono>
-#include <optional>
-#include <utility>
 #include <gtest/gtest.h>
 
 #include "ui/base/dialog.h"
@@ -75,53 +71,12 @@ int RunMainWindow()
     return mainWindow.DoModal();
 }
 
-namespace {
-
-bool FrontWindowReady(const JourneyHost& host)
-{
-    const auto onScreen = [](const QWidget* window) {
-        return window && window->isVisible() && window->windowHandle() && window->windowHandle()->isExposed();
-    };
-    if (host.Current() && (host.Current()->IsEnded() || !onScreen(host.DialogWidget(*host.Current()))))
-        return false;
-    const QWidget* front = QApplication::activeModalWidget();
-    return !front || onScreen(front);
-}
-
-}   // namespace
-
 int PlayJourney(JourneyHost& host, std::vector<std::function<void()>> steps, const std::function<int()>& run,
                 std::chrono::milliseconds interval)
 {
     Watchdog watchdog(host, std::chrono::seconds(20));
-    QObject context;
-    size_t next = 0;
-    // What was in front when the step now playing began: null when none plays. Qt spins the event
-    // loop inside some input calls; the next step may run there only once a new window is in front.
-    std::optional<std::pair<const CDialog*, const QWidget*>> playingIn;
-    const auto front = [&host] {
-        return std::pair<const CDialog*, const QWidget*>(host.Current(), QApplication::activeModalWidget());
-    };
-    std::function<void()> play = [&] {
-        if (next == steps.size())
-            return;
-        // The next step also waits for the window in front: for a dialog that has ended but whose
-        // run has not yet returned (a slow OK that writes the file), and for a window not yet on
-        // the screen, which would lose the clicks sent to it.
-        if ((playingIn && *playingIn == front()) || !FrontWindowReady(host)) {
-            QTimer::singleShot(interval, &context, play);
-            return;
-        }
-        const std::function<void()> step = steps[next++];
-        // Scheduled first: if this step opens a modal dialog, the next one runs inside it.
-        QTimer::singleShot(interval, &context, play);
-        const auto outer = playingIn;
-        playingIn = front();
-        step();
-        playingIn = outer;
-    };
-    QTimer::singleShot(interval, &context, play);
+    const Script script(std::move(steps), interval, &host);
     const int result = run();
-    EXPECT_EQ(next, steps.size()) << "the dialogs closed before the journey's last step";
+    EXPECT_TRUE(script.finished()) << "the dialogs closed before the journey's last step";
     return result;
 }

@@ -37,6 +37,7 @@ TEST(ServerJourneys, AddingAServerWithAnLprQueueWritesTheWholeList)
             ASSERT_EQ(host.CurrentTemplate(), IDD_SERVER);
             host.Type(IDC_SERVER_NAME, "alpha");
             host.Click(IDC_SERVER_LPR_PRINTING);
+            EXPECT_TRUE(host.Control(IDC_SERVER_LPR_ADD)->isEnabled()) << "LPR Printing enables its group";
             host.Click(IDC_SERVER_LPR_ADD);
         },
         [&] {
@@ -46,7 +47,13 @@ TEST(ServerJourneys, AddingAServerWithAnLprQueueWritesTheWholeList)
             host.Type(IDC_LPR_PERSONAL_NAME, "Lab 2");
             host.Click(IDOK);
         },
-        [&] { host.Click(IDOK); },
+        [&] {
+            ASSERT_EQ(host.CurrentTemplate(), IDD_SERVER);
+            const HWND rows = host.Current()->GetDlgItem(IDC_SERVER_LPR_LIST);
+            ASSERT_EQ(rows->rows().size(), 1u);
+            EXPECT_EQ(rows->rows()[0].text, "lp") << "the new queue is listed";
+            host.Click(IDOK);
+        },
         [&] {
             ASSERT_EQ(host.CurrentTemplate(), IDD_SERVER_LIST);
             host.Click(IDOK);

@@ -1,5 +1,6 @@
-// The user's side of a dialog view: widget signals, keys, help clicks and right clicks become the
-// layer's input entry points, which raise the notifications the dialog handles.
+// The user's side of a dialog view: widget signals, help clicks and right clicks become the layer's
+// input entry points, which raise the notifications the dialog handles; the dialog's keys become
+// the key policy's commands, and the view does for them what needs the screen.
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>

@@ -10,11 +10,11 @@
 #include <QWhatsThis>
 
 #include "res/window_styles.h"
+#include "ui/host/help_library.h"
+#include "ui/host/host_text.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/control_description.h"
 #include "ui/qt/control_widgets.h"
-#include "ui/host/help_library.h"
-#include "ui/host/host_text.h"
 #include "ui/qt/help_html.h"
 #include "ui/qt/qt_text.h"
 

@@ -6,7 +6,7 @@
 #
 # BELOW names the layers right under it: its files may include them and whatever lies under those,
 # nothing above or beside. USES names exactly the layers its files include (its own aside); its
-# library links theirs. A folder not there yet (cli/) keeps its place in the graph.
+# library links theirs. A folder not there (yet) keeps its place in the graph.
 macro(norvane_layer_entry folder)
   cmake_parse_arguments(_layer "" "LIBRARY" "BELOW;USES" ${ARGN})
   list(APPEND NORVANE_LAYERS ${folder})

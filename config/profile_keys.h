@@ -1,7 +1,11 @@
 #pragma once
-// Section names, key formats and the bounded formatter shared by the loader and the saver of the
+// Section names, key names and the bounded text builder shared by the loader and the saver of the
 // server list, so both always build the same key for the same server.
 #include "config/server_records.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
 
 inline constexpr const char* kServerListSection = "ServerList";
 inline constexpr const char* kStreamQueuesSection = "StreamQueues";
@@ -9,18 +13,34 @@ inline constexpr const char* kLprQueuesSection = "LPRQueues";
 inline constexpr const char* kPrintingSection = "Printing";
 inline constexpr const char* kServersSection = "Servers";
 
-// Texts are printed with "%.259s", so a field that lost its terminator is never read past its end.
+// Keys: "NumServers", "Server<n>", and "<name><suffix>" or "<name>Queue<k>" for each server.
 inline constexpr const char* kNumServersKey = "NumServers";
-inline constexpr const char* kServerKeyFormat = "Server%d";
-inline constexpr const char* kServerLineFormat = "%.259s,%d,%d,%d,%d";
-inline constexpr const char* kDefaultQueueKeyFormat = "%.259sStreamDefaultQueue";
-inline constexpr const char* kQueueKeyFormat = "%.259sQueue%d";
-inline constexpr const char* kNumQueuesKeyFormat = "%.259sNumQueues";
-inline constexpr const char* kStreamLineFormat = "%lu,%d";
-inline constexpr const char* kLprLineFormat = "%.259s,%.259s,%.259s,%.259s";
-inline constexpr const char* kStreamEnabledKeyFormat = "%.259s_StreamEnabled";
-inline constexpr const char* kLprEnabledKeyFormat = "%.259s_LPREnabled";
+inline constexpr const char* kServerKeyStem = "Server";
+inline constexpr const char* kQueueKeySuffix = "Queue";
+inline constexpr const char* kDefaultQueueKeySuffix = "StreamDefaultQueue";
+inline constexpr const char* kNumQueuesKeySuffix = "NumQueues";
+inline constexpr const char* kStreamEnabledKeySuffix = "_StreamEnabled";
+inline constexpr const char* kLprEnabledKeySuffix = "_LPREnabled";
 
-// snprintf into a text-field-sized buffer. False when the result does not fit in 259 characters:
-// the buffer then holds a cut text that names something else and must not be used.
-[[nodiscard]] [[gnu::format(printf, 2, 3)]] bool FormatText(char (&buffer)[kTextFieldSize], const char* format, ...);
+// Builds a key or a value line in a text-field buffer, always terminated. A text is taken up to
+// its 259th character at most, so a field that lost its terminator is never read past its end;
+// numbers are written in decimal. Fits() is false once the whole no longer fits in 259
+// characters: the buffer then holds a cut text that names something else and must not be used.
+class FieldText {
+public:
+    explicit FieldText(char (&buffer)[kTextFieldSize]) : m_buffer(buffer) { buffer[0] = '\0'; }
+    FieldText& Add(std::string_view text);
+    FieldText& AddField(const char (&field)[kTextFieldSize]);
+    FieldText& Add(int64_t number);
+    [[nodiscard]] bool Fits() const { return m_fits; }
+
+private:
+    char* m_buffer;
+    std::size_t m_length = 0;
+    bool m_fits = true;
+};
+
+// "<name><suffix>" (a server's name field); false when it does not fit.
+[[nodiscard]] bool NameKey(char (&key)[kTextFieldSize], const char (&name)[kTextFieldSize], const char* suffix);
+// "<stem><n>" ("Server3", or "alphaQueue2" from the stem "alphaQueue"); false when it does not fit.
+[[nodiscard]] bool NumberedKey(char (&key)[kTextFieldSize], const char* stem, int32_t n);

@@ -34,7 +34,8 @@ inline constexpr std::size_t kProfilePathSize = 260;
 
 // Appends the servers of the file, in file order, with their queues, to `list` (normally empty).
 // Reads one consistent version of the file. Numbered keys are read up to their count, skipping absent
-// ones, but 4096 absent keys in a row end the scan, so a damaged count cannot stall the load.
+// ones; only the numbers present in the file are visited, so the time follows the file's size
+// whatever counts a damaged file claims.
 // ProfileFailed when there is no profile path or memory runs out; a missing file loads as nothing.
 [[nodiscard]] ProfileResult LoadServerList(ServerList& list);
 

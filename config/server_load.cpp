@@ -14,25 +14,6 @@ constexpr uint32_t kDefaultPort = 9100;
 constexpr uint32_t kHighestPort = 65536;
 constexpr int kFlagCount = 4;
 
-// A count from a damaged file can be anything up to 2^31 - 1, and reading that many absent keys
-// would hang the program for many minutes. Saves never leave gaps, so after this many absent keys
-// in a row the rest are taken to be absent too.
-constexpr int32_t kLongestGap = 4096;
-
-// Counts absent keys in a row; tells the scan over numbered keys when to give up.
-class GapCounter {
-public:
-    // Call with whether key n was found; false when the scan should stop.
-    [[nodiscard]] bool Continue(bool found)
-    {
-        m_missing = found ? 0 : m_missing + 1;
-        return m_missing < kLongestGap;
-    }
-
-private:
-    int32_t m_missing = 0;
-};
-
 // A value read into a text-field buffer; an empty value counts as no value.
 bool ReadValue(const char* section, const char (&key)[kTextFieldSize], char (&value)[kTextFieldSize], const char* path)
 {
@@ -127,39 +108,64 @@ Record** TailOf(Record*& head)
     return link;
 }
 
-// Reads <name>Queue1 .. <name>Queue<count> of `section` and appends one record per value found.
-template <typename Record, typename Parse>
-ProfileResult LoadQueues(const char* section, const char* name, Record*& head, const char* path, Parse parse)
+// Calls `read(value)` for each <stem><n> of `section` that has a value, n from 1 to `count` in
+// order; false as soon as `read` answers false. Absent numbers are skipped. From the first one on,
+// only the numbers present in the file are visited, so a count of 2^31 - 1 or keys far apart cost
+// no more than the keys that are there.
+template <typename Read>
+bool ForEachNumberedValue(const char* section, const char* stem, int32_t count, const char* path, Read read)
 {
     char key[kTextFieldSize];
-    if (!FormatText(key, kNumQueuesKeyFormat, name))
+    char value[kTextFieldSize];
+    int32_t n = 1;
+    for (; n <= count; ++n) {
+        if (!NumberedKey(key, stem, n) || !ReadValue(section, key, value, path))
+            break;
+        if (!read(value))
+            return false;
+        if (n == INT32_MAX)
+            return true;
+    }
+    if (n > count)
+        return true;
+    for (const int32_t present : ListProfileKeyNumbers(section, stem, path)) {
+        if (present <= n)
+            continue;
+        if (present > count)
+            break;
+        if (NumberedKey(key, stem, present) && ReadValue(section, key, value, path) && !read(value))
+            return false;
+    }
+    return true;
+}
+
+// Reads <name>Queue1 .. <name>Queue<count> of `section` and appends one record per value found.
+template <typename Record, typename Parse>
+ProfileResult LoadQueues(const char* section, const char (&name)[kTextFieldSize], Record*& head, const char* path,
+                         Parse parse)
+{
+    char key[kTextFieldSize];
+    char stem[kTextFieldSize];
+    if (!NameKey(key, name, kNumQueuesKeySuffix) || !NameKey(stem, name, kQueueKeySuffix))
         return ProfileOk;
     const int32_t count = ReadCount(section, key, path);
     Record** tail = TailOf(head);
-    GapCounter gaps;
-    // 64-bit counters: a count of INT32_MAX must not overflow the loop.
-    for (int64_t k = 1; k <= count; ++k) {
-        char value[kTextFieldSize];
-        const bool found = FormatText(key, kQueueKeyFormat, name, static_cast<int>(k))
-                        && ReadValue(section, key, value, path);
-        if (!gaps.Continue(found))
-            break;
-        if (!found)
-            continue;
+    const bool loaded = ForEachNumberedValue(section, stem, count, path, [&](char (&value)[kTextFieldSize]) {
         Record* queue = new (std::nothrow) Record{};
         if (!queue)
-            return ProfileFailed;
+            return false;
         parse(value, *queue);
         *tail = queue;
         tail = &queue->next;
-    }
-    return ProfileOk;
+        return true;
+    });
+    return loaded ? ProfileOk : ProfileFailed;
 }
 
 ProfileResult LoadStreamQueuesFrom(ServerEntry& entry, const char* path)
 {
     char key[kTextFieldSize];
-    entry.defaultStreamQueue = FormatText(key, kDefaultQueueKeyFormat, entry.name)
+    entry.defaultStreamQueue = NameKey(key, entry.name, kDefaultQueueKeySuffix)
         ? ReadCount(kStreamQueuesSection, key, path)
         : 0;
     return LoadQueues(kStreamQueuesSection, entry.name, entry.streamQueues, path, ParseStreamLine);
@@ -197,19 +203,11 @@ ProfileResult LoadServerList(ServerList& list)
     ProfileReadScope snapshot(path);
     const int32_t count = static_cast<int32_t>(GetPrivateProfileIntA(kServerListSection, kNumServersKey, 0, path));
     ServerEntry** tail = TailOf(list);
-    GapCounter gaps;
-    for (int64_t n = 1; n <= count; ++n) {
-        char key[kTextFieldSize];
-        char line[kTextFieldSize];
-        const bool found = FormatText(key, kServerKeyFormat, static_cast<int>(n))
-                        && ReadValue(kServerListSection, key, line, path);
-        if (!gaps.Continue(found))
-            break;
-        if (!found)
-            continue;
+    const bool loaded = ForEachNumberedValue(kServerListSection, kServerKeyStem, count, path,
+                                             [&](char (&line)[kTextFieldSize]) {
         ServerEntry* entry = new (std::nothrow) ServerEntry{};
         if (!entry)
-            return ProfileFailed;
+            return false;
         *tail = entry;
         tail = &entry->next;
         ParseServerLine(line, *entry);
@@ -220,6 +218,7 @@ ProfileResult LoadServerList(ServerList& list)
             entry->defaultStreamQueue = 1;
         if (entry->lprPrinting)
             (void)LoadLprQueuesFrom(*entry, path);
-    }
-    return ProfileOk;
+        return true;
+    });
+    return loaded ? ProfileOk : ProfileFailed;
 }

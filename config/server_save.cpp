@@ -35,43 +35,50 @@ bool WriteText(const char* section, const char* key, const char* value, const ch
 bool WriteNumber(const char* section, const char* key, int32_t number, const char* path)
 {
     char value[kTextFieldSize];
-    return FormatText(value, "%d", number) && WriteText(section, key, value, path);
+    return FieldText(value).Add(number).Fits() && WriteText(section, key, value, path);
 }
 
+// "name,drive,printer,stream,lpr"
 bool WriteServerLine(const ServerEntry& entry, int32_t n, const char* path)
 {
     char key[kTextFieldSize];
     char line[kTextFieldSize];
-    return FormatText(key, kServerKeyFormat, n)
-        && FormatText(line, kServerLineFormat, entry.name, entry.nfsDriveMounts, entry.nfsPrinterMounts,
-                      entry.streamPrinting, entry.lprPrinting)
+    return NumberedKey(key, kServerKeyStem, n)
+        && FieldText(line).AddField(entry.name).Add(",").Add(entry.nfsDriveMounts).Add(",").Add(entry.nfsPrinterMounts)
+               .Add(",").Add(entry.streamPrinting).Add(",").Add(entry.lprPrinting).Fits()
         && WriteText(kServerListSection, key, line, path);
 }
 
+// "port,telnet"
 bool FormatStreamLine(char (&line)[kTextFieldSize], const StreamQueue& queue)
 {
-    return FormatText(line, kStreamLineFormat, static_cast<unsigned long>(queue.port), queue.telnetNegotiation);
+    return FieldText(line).Add(queue.port).Add(",").Add(queue.telnetNegotiation).Fits();
 }
 
+// "queue,filter,user,personal"
 bool FormatLprLine(char (&line)[kTextFieldSize], const LprQueue& queue)
 {
-    return FormatText(line, kLprLineFormat, queue.queueName, queue.filter, queue.userName, queue.personalName);
+    return FieldText(line).AddField(queue.queueName).Add(",").AddField(queue.filter).Add(",")
+        .AddField(queue.userName).Add(",").AddField(queue.personalName).Fits();
 }
 
 // <name>Queue1.. in list order, then <name>NumQueues with the number written.
 template <typename Record, typename Format>
-bool WriteQueues(const char* section, const char* name, const Record* first, const char* path, Format format)
+bool WriteQueues(const char* section, const char (&name)[kTextFieldSize], const Record* first, const char* path,
+                 Format format)
 {
+    char stem[kTextFieldSize];
     char key[kTextFieldSize];
     char line[kTextFieldSize];
+    const bool stemFits = NameKey(stem, name, kQueueKeySuffix);
     int32_t k = 0;
     for (const Record* queue = first; queue; queue = queue->next) {
         ++k;
-        if (!FormatText(key, kQueueKeyFormat, name, k) || !format(line, *queue)
+        if (!stemFits || !NumberedKey(key, stem, k) || !format(line, *queue)
             || !WriteText(section, key, line, path))
             return false;
     }
-    return FormatText(key, kNumQueuesKeyFormat, name) && WriteNumber(section, key, k, path);
+    return NameKey(key, name, kNumQueuesKeySuffix) && WriteNumber(section, key, k, path);
 }
 
 bool WriteServer(const ServerEntry& entry, int32_t n, const char* path)
@@ -80,7 +87,7 @@ bool WriteServer(const ServerEntry& entry, int32_t n, const char* path)
         return false;
     if (entry.streamPrinting) {
         char key[kTextFieldSize];
-        if (!FormatText(key, kDefaultQueueKeyFormat, entry.name)
+        if (!NameKey(key, entry.name, kDefaultQueueKeySuffix)
             || !WriteNumber(kStreamQueuesSection, key, entry.defaultStreamQueue, path)
             || !WriteQueues(kStreamQueuesSection, entry.name, entry.streamQueues, path, FormatStreamLine))
             return false;
@@ -127,9 +134,9 @@ bool WriteSummaryKeys(const ServerEntry* first, const char* path)
         if (entry->nfsPrinterMounts || entry->streamPrinting || entry->lprPrinting)
             knownPrint.Add(entry->name);
         char key[kTextFieldSize];
-        complete = FormatText(key, kStreamEnabledKeyFormat, entry->name)
+        complete = NameKey(key, entry->name, kStreamEnabledKeySuffix)
                 && WriteNumber(kPrintingSection, key, entry->streamPrinting, path) && complete;
-        complete = FormatText(key, kLprEnabledKeyFormat, entry->name)
+        complete = NameKey(key, entry->name, kLprEnabledKeySuffix)
                 && WriteNumber(kPrintingSection, key, entry->lprPrinting, path) && complete;
     }
     complete = WriteText(kServersSection, "KnownServers", known.Text(), path) && complete;

@@ -6,6 +6,14 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace {
 
 void CheckAgainstModel(const ProfileDocument& document, const ProfileModel& model)
@@ -13,6 +21,45 @@ void CheckAgainstModel(const ProfileDocument& document, const ProfileModel& mode
     for (const auto& [name, value] : model) {
         const auto found = document.FindValue(name.first, name.second);
         Check(found.has_value() && *found == value);
+    }
+}
+
+// The number a key name ends in, as a reader's "<stem><n>" can write it (1 to 2^31 - 1, no leading
+// zero), and the length of the stem before it; nullopt for any other name.
+std::optional<std::pair<size_t, int32_t>> NumberOf(std::string_view key)
+{
+    size_t digits = 0;
+    while (digits < key.size() && std::isdigit(static_cast<unsigned char>(key[key.size() - 1 - digits])))
+        ++digits;
+    if (digits == 0 || digits > 10 || key[key.size() - digits] == '0')
+        return std::nullopt;
+    const long long n = std::stoll(std::string(key.substr(key.size() - digits)));
+    if (n > INT32_MAX)
+        return std::nullopt;
+    return std::pair{key.size() - digits, static_cast<int32_t>(n)};
+}
+
+// Each stem lists exactly the numbers of the model's keys <stem><n>, in order.
+void CheckKeyNumbers(const ProfileDocument& document, const ProfileModel& model, const std::string& section,
+                     const std::string& key)
+{
+    std::map<std::pair<std::string, std::string>, std::vector<int32_t>> expected;
+    for (const auto& [name, value] : model) {
+        if (const auto number = NumberOf(name.second))
+            expected[{name.first, name.second.substr(0, number->first)}].push_back(number->second);
+    }
+    for (auto& [stem, numbers] : expected) {
+        std::sort(numbers.begin(), numbers.end()); // the model keeps names in text order
+        const std::vector<int32_t>* listed = document.KeyNumbers(stem.first, stem.second);
+        Check(listed && *listed == numbers);
+    }
+    const std::string name = NameOf(key);
+    const auto number = NumberOf(name);
+    const std::string stem = number ? name.substr(0, number->first) : name;
+    if (stem.empty() || !std::isdigit(static_cast<unsigned char>(stem.back()))) {
+        const auto found = expected.find({NameOf(section), stem});
+        const std::vector<int32_t>* listed = document.KeyNumbers(section, stem);
+        Check(found == expected.end() ? listed == nullptr || listed->empty() : listed && *listed == found->second);
     }
 }
 
@@ -37,6 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     Check(document.Serialize() == file);
     const ProfileModel before = ModelProfile(file);
     CheckAgainstModel(document, before);
+    CheckKeyNumbers(document, before, section, key);
     if (!WritableNames(section, key, value))
         return 0;
 

@@ -14,37 +14,59 @@ namespace {
 
 constexpr size_t kMaxPath = 260;
 
-bool UsablePath(const char* path)
+uint64_t g_keyLookups = 0;
+
+const ProfileDocument* DocumentForReading(const char* section, const char* key, const char* path)
 {
-    return path && *path && std::strlen(path) < kMaxPath;
+    if (!section || !key || !path)
+        return nullptr;
+    const size_t length = strnlen(path, kMaxPath);
+    if (length == 0 || length == kMaxPath)
+        return nullptr;
+    return ProfileDocumentForReading(std::string_view(path, length));
 }
 
 std::optional<std::string_view> FindProfileValue(const char* section, const char* key, const char* path)
 {
-    if (!section || !key || !UsablePath(path))
-        return std::nullopt;
-    const ProfileDocument* document = ProfileDocumentForReading(path);
+    const ProfileDocument* document = DocumentForReading(section, key, path);
     if (!document)
         return std::nullopt;
+    ++g_keyLookups;
     const auto value = document->FindValue(section, key);
     if (!value)
         return std::nullopt;
     return UnquoteProfileValue(*value);
 }
 
-bool HasAny(const char* text, const char* characters)
+// Whether `text` holds CR, LF or `other`, looked for eight bytes at a time: every write checks its
+// three texts.
+bool HasLineBreakOr(std::string_view text, char other)
 {
-    return std::strpbrk(text, characters) != nullptr;
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    const auto holds = [](uint64_t chunk, char c) {
+        const uint64_t x = chunk ^ (kOnes * static_cast<unsigned char>(c));
+        return ((x - kOnes) & ~x & (kOnes << 7)) != 0; // some byte of x is zero
+    };
+    size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        uint64_t chunk;
+        std::memcpy(&chunk, text.data() + at, 8);
+        if (holds(chunk, '\r') || holds(chunk, '\n') || holds(chunk, other))
+            return true;
+    }
+    for (; at < text.size(); ++at) {
+        if (text[at] == '\r' || text[at] == '\n' || text[at] == other)
+            return true;
+    }
+    return false;
 }
 
 // 0 when section, key and value would read back exactly as they are written; EINVAL otherwise.
 // The file has no quoting, so such text would split or merge lines and damage other keys.
-uint32_t CheckReadsBack(const char* section, const char* key, const char* value)
+uint32_t CheckReadsBack(std::string_view section, std::string_view key, std::string_view value)
 {
-    if (!section || !key || !value)
-        return EINVAL;
     const std::string_view trimmedKey = TrimProfileBlanks(key);
-    if (HasAny(section, "]\r\n") || HasAny(key, "=\r\n") || HasAny(value, "\r\n") || trimmedKey.empty()
+    if (HasLineBreakOr(section, ']') || HasLineBreakOr(key, '=') || HasLineBreakOr(value, '\r') || trimmedKey.empty()
         || trimmedKey.front() == '[' || trimmedKey.front() == ';')
         return EINVAL;
     return 0;
@@ -82,26 +104,44 @@ uint32_t GetPrivateProfileIntA(const char* section, const char* key, int32_t def
 
 int32_t WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* path)
 {
-    if (!path || !*path) {
-        SetLastError(EINVAL);
+    const size_t pathLength = path ? strnlen(path, kMaxPath) : 0;
+    if (pathLength == 0 || pathLength == kMaxPath) {
+        SetLastError(pathLength == 0 ? EINVAL : ENAMETOOLONG);
         return 0;
     }
-    if (std::strlen(path) >= kMaxPath) {
-        SetLastError(ENAMETOOLONG);
-        return 0;
-    }
-    ProfileBatchState* batch = FindActiveBatch(path);
+    const std::string_view pathText(path, pathLength);
+    ProfileBatchState* batch = FindActiveBatch(pathText);
     std::optional<ProfileBatchState> single;
     if (!batch)
-        batch = &single.emplace(path);
+        batch = &single.emplace(std::string(pathText));
 
-    if (const uint32_t error = CheckReadsBack(section, key, value)) {
-        FileFailure failure = RefusedFile(path, static_cast<int>(error));
+    // A text that would not read back is refused for the whole batch, naming the file.
+    const auto refuse = [&](uint32_t error) {
+        FileFailure failure = RefusedFile(std::string(pathText), static_cast<int>(error));
         batch->Refuse(failure);
         SetLastFileFailure(std::move(failure));
         return 0;
-    }
-    if (!batch->Record(section, key, value))
+    };
+    if (!section || !key || !value)
+        return refuse(EINVAL);
+    const std::string_view sectionText(section);
+    const std::string_view keyText(key);
+    const std::string_view valueText(value);
+    if (const uint32_t error = CheckReadsBack(sectionText, keyText, valueText))
+        return refuse(error);
+    if (!batch->Record(sectionText, keyText, valueText))
         return 0;
     return (single && !single->Commit()) ? 0 : 1;
+}
+
+std::vector<int32_t> ListProfileKeyNumbers(const char* section, const char* stem, const char* path)
+{
+    const ProfileDocument* document = DocumentForReading(section, stem, path);
+    const std::vector<int32_t>* numbers = document ? document->KeyNumbers(section, stem) : nullptr;
+    return numbers ? *numbers : std::vector<int32_t>();
+}
+
+uint64_t ProfileKeyLookupsForTesting()
+{
+    return g_keyLookups;
 }

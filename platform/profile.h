@@ -11,11 +11,19 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The reading rules above, for callers that build keys from texts of their own (a server's name is
 // the front of its queue keys): whether `c` is one of the blanks trimmed from names and values, and
 // the form in which two section or key names are the same name (trimmed, ASCII letters lower-cased).
-bool IsProfileBlank(char c);
+// Inline, since the parser asks for every byte it trims.
+inline bool IsProfileBlank(char c)
+{
+    constexpr uint64_t kBlanks = 1ull << ' ' | 1ull << '\t' | 1ull << '\r' | 1ull << '\n' | 1ull << '\v' | 1ull << '\f'
+                               | 1ull << 0x1A;
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= ' ' && ((kBlanks >> byte) & 1) != 0;
+}
 std::string ProfileNameKey(std::string_view name);
 
 // The directory that holds kqnet.ini, the registry file and the component library:
@@ -44,3 +52,14 @@ uint32_t GetPrivateProfileIntA(const char* section, const char* key, int32_t def
 // ']' or a line break; a key that is empty, holds '=', a line break, or starts with '[' or ';'; a
 // value with a line break; a null section, key or value).
 int32_t WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* path);
+
+// The numbers n from 1 to 2^31 - 1, ascending, for which `section` holds a key named `stem`
+// followed by n in decimal (no sign, no leading zero): the only n for which a read of that key can
+// find one. A reader of numbered keys visits these instead of every number up to a count the file
+// claims, so its cost follows the file. `stem` must not end in a decimal digit. Empty when the
+// file, the section or such keys are absent.
+std::vector<int32_t> ListProfileKeyNumbers(const char* section, const char* stem, const char* path);
+
+// How many keys the profile functions have looked up so far in this process: lets a test tell that
+// a reader's cost follows the file rather than the counts written in it.
+uint64_t ProfileKeyLookupsForTesting();

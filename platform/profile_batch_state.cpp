@@ -69,6 +69,9 @@ bool ProfileBatchState::Record(std::string_view section, std::string_view key, s
         SetLastFileFailure(m_version.failure);
         return false;
     }
+    // A batch of a whole list writes about as many bytes as the file holds.
+    if (m_writeLog.empty())
+        m_writeLog.reserve(m_version.document->Bytes() + 4096);
     for (const std::string_view part : {section, key, value}) {
         m_writeLog += part;
         m_writeLog += '\0';

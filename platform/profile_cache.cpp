@@ -26,13 +26,20 @@ CacheMap& Cache()
     return cache;
 }
 
-// Reads look their file up by the caller's own text, without making a string of it each time.
+// Reads look their file up by the caller's own text, without making a string of it each time; a
+// run of reads of one file finds it without hashing. Entries are never removed, so the one found
+// last stays valid.
 CacheEntry& EntryFor(std::string_view path)
 {
+    static std::pair<const std::string, CacheEntry>* last = nullptr;
+    if (last && last->first == path)
+        return last->second;
     CacheMap& cache = Cache();
-    if (const auto found = cache.find(path); found != cache.end())
-        return found->second;
-    return cache.try_emplace(std::string(path)).first->second;
+    auto found = cache.find(path);
+    if (found == cache.end())
+        found = cache.try_emplace(std::string(path)).first;
+    last = &*found;
+    return found->second;
 }
 
 } // namespace

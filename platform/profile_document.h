@@ -2,6 +2,8 @@
 // A parsed profile file that can be looked up in O(1) and edited in place while keeping every byte
 // it does not change. Lines refer to the file's own bytes, or to text the document owns for lines
 // it wrote; nothing is copied on parse.
+#include "platform/profile_key_numbers.h"
+
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -10,14 +12,6 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
-
-// Hash and equality of section and key names: trimmed names, ASCII case ignored.
-struct ProfileNameHash {
-    size_t operator()(std::string_view name) const;
-};
-struct ProfileNameEqual {
-    bool operator()(std::string_view a, std::string_view b) const;
-};
 
 class ProfileDocument {
 public:
@@ -31,6 +25,10 @@ public:
     // ignoring ASCII case.
     std::optional<std::string_view> FindValue(std::string_view section, std::string_view key) const;
 
+    // The numbers n for which FindValue(section, stem + n) can find a key (see ProfileKeyNumbers),
+    // ascending; null when there are none. Valid until the document changes.
+    const std::vector<int32_t>* KeyNumbers(std::string_view section, std::string_view stem) const;
+
     // Sets the value as described in profile.h; the caller has checked that the names and value
     // read back as written. Returns false when the value already there was the same text, which
     // leaves the document untouched.
@@ -38,22 +36,31 @@ public:
 
     std::string Serialize() const;
 
+    // Bytes of the file it was parsed from.
+    size_t Bytes() const { return m_bytes.size(); }
     // Bytes of the text the document holds for lines it changed or added.
     size_t OwnedBytes() const { return m_ownedBytes; }
 
 private:
+    enum class Eol : uint8_t { None, Lf, Cr, CrLf };
     struct Line {
         std::string_view text;    // without its terminator
-        std::string_view eol;     // "\r\n", "\n", "\r" or "" for a last line without one
         uint32_t keyBegin = 0;    // trimmed key and value, within text; only for key lines
         uint32_t keyEnd = 0;
         uint32_t valueBegin = 0;
         uint32_t valueEnd = 0;
+        Eol eol = Eol::None;
+        bool isKey = false;
+        bool firstKey = false;    // the first key of its name in its section: the one readers find
         std::string_view Key() const { return text.substr(keyBegin, keyEnd - keyBegin); }
+        std::string_view Value() const { return text.substr(valueBegin, valueEnd - valueBegin); }
     };
     struct Section {
         Line header;
+        std::string_view name;    // trimmed
         std::vector<Line> body;
+        mutable uint32_t nextLine = 0; // the line after the one found last
+        mutable std::unique_ptr<ProfileKeyNumbers> numbers; // built at the first KeyNumbers
     };
     // One open-addressing index over the keys of every section: a look-up touches the slot, the
     // line and its text, and nothing is allocated per key.
@@ -64,24 +71,37 @@ private:
     };
     static constexpr uint32_t kNoSection = UINT32_MAX;
 
+    // The first section of that (trimmed) name, or kNoSection.
+    uint32_t FindSection(std::string_view name) const;
+    // The line readers find for the trimmed key in that section (its index in the body), or
+    // UINT32_MAX.
+    uint32_t FindKeyLine(uint32_t section, std::string_view key) const;
     // The slot holding that key, or the empty slot where it would go.
     size_t FindSlot(uint32_t section, std::string_view key, uint32_t hash) const;
     void IndexKey(uint32_t section, uint32_t line);
     void GrowIndex(size_t minimumSlots);
 
     void Parse();
-    void AddLine(std::string_view text, std::string_view eol);
+    void IndexParsedKeys();
+    // A line of the file; its content, what the reading rules look at, ends at its first NUL.
+    void AddLine(std::string_view text, size_t contentLength, Eol eol);
     std::string_view Own(std::string text);
-    void AppendSection(std::string_view name);
+    uint32_t AppendSection(std::string_view name);
+    void AddSection(Line header, std::string_view name);
     void SetValueSpan(Line& line, size_t begin, size_t length);
     void TerminateLastLine();
 
     std::string m_bytes;          // never resized after construction: lines point into it
     bool m_bom = false;
-    std::string_view m_newline;   // for the lines the document adds
+    Eol m_newline = Eol::None;    // for the lines the document adds
     std::vector<Line> m_preamble; // lines before the first header
     std::deque<Section> m_sections;
     std::unordered_map<std::string_view, uint32_t, ProfileNameHash, ProfileNameEqual> m_sectionIndex;
+    // The sections found last, tried before the map: a loader reads the few sections of a list
+    // in turn.
+    static constexpr size_t kRecentSections = 4;
+    mutable uint32_t m_recentSections[kRecentSections] = {kNoSection, kNoSection, kNoSection, kNoSection};
+    mutable size_t m_nextRecent = 0;
     std::vector<KeySlot> m_keySlots;   // power-of-two size, at most half full
     size_t m_keyCount = 0;
     std::deque<std::string> m_owned;

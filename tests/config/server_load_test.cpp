@@ -69,18 +69,19 @@ TEST(LoadServerList, CountsDecideWhatIsRead)
     }
 }
 
-TEST(LoadServerList, HugeCountsEndAfterALongRunOfAbsentKeys)
+TEST(LoadServerList, HugeCountsReadEveryKeyUpToTheCountHoweverFarApart)
 {
     TempSystemDir dir;
-    // 4095 absent keys in a row are still read past; 4096 end the scan.
+    // Only keys named exactly <stem><n> are what a read of <stem><n> finds: "Server08" is not
+    // Server8, and the number above the count is never reached.
     WriteFileBytes(dir.iniPath(),
                    "[ServerList]\nNumServers=2147483647\nServer1=a,0,0,1,0\nServer4097=b,0,0,0,0\n"
-                   "Server8194=c,0,0,0,0\n"
-                   "[StreamQueues]\naNumQueues=2147483647\naQueue4096=515,0\naQueue8193=631,0\n");
+                   "Server2147483647=c,0,0,0,0\nServer08=x,0,0,0,0\nServer2147483648=y,0,0,0,0\n"
+                   "[StreamQueues]\naNumQueues=9000\nAQUEUE8193=631,0\naQueue4096=515,0\naQueue9001=9,0\n");
     OwnedList list;
     ASSERT_EQ(LoadServerList(list.head), ProfileOk);
-    ASSERT_EQ(list.Names(), (Lines{"a", "b"}));
-    EXPECT_EQ(StreamLines(*list.head), (Lines{"515,0"}));
+    ASSERT_EQ(list.Names(), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(StreamLines(*list.head), (Lines{"515,0", "631,0"}));
 }
 
 TEST(LoadServerList, FlagIsOnOnlyWhenItsFieldStartsWithOne)

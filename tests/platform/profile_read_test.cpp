@@ -1,4 +1,5 @@
 #include "platform/profile.h"
+#include "platform/profile_scope.h"
 #include "tests/support/temp_system_dir.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,9 @@ const ReadCase kReadCases[] = {
     {"line without equals is no key", "[s]\nk\n", "s", "k", nullptr},
     {"keys before the first header have no section", "k=v\n[s]\n", "s", "k", nullptr},
     {"names ignore ASCII case", "[SeCtIoN]\nKeY=v\n", "section", "KEY", "v"},
+    {"long names ignore case at every byte", "[s]\nAbCdEfGhIjKlMnOpQrStUvWxYz=v\n", "S", "aBcDeFgHiJkLmNoPqRsTuVwXyZ", "v"},
+    {"only ASCII letters fold", "[s]\nx\xC1@[~=v\n", "s", "x\xE1`{^", nullptr},
+    {"a long name differing in its last byte", "[s]\nalphaQueue1=v\n", "s", "alphaQueue2", nullptr},
     {"names passed in are trimmed", "[s]\nk=v\n", "  s ", "\tk ", "v"},
     {"inner blanks must match", "[a b]\nk=v\n", "a  b", "k", nullptr},
     {"first section of a name wins", "[s]\nk=1\n[S]\nk=2\nj=3\n", "s", "j", nullptr},
@@ -145,6 +149,41 @@ TEST(ProfileRead, SeesAChangedFileAndReusesAnUnchangedOne)
     // Any change of the identity is seen.
     WriteFileBytes(dir.iniPath(), "[s]\nk=33\n");
     EXPECT_EQ(GetPrivateProfileIntA("s", "k", 0, dir.iniPath().c_str()), 33u);
+}
+
+TEST(ProfileRead, ReadsInAnyOrderFindTheFirstKeyOfEachName)
+{
+    TempSystemDir dir;
+    // Reads near one another take a shorter way than the index; it must give the same answers.
+    WriteFileBytes(dir.iniPath(), "[s]\nk=1\nj=2\nK=3\nJ=4\ni=5\n[t]\nk=6\n");
+    const std::string path = dir.iniPath();
+    std::string answers;
+    for (const char* key : {"j", "k", "i", "j", "k", "K", "i", "j"})
+        answers += ReadValue(path, "s", key);
+    answers += ReadValue(path, "t", "k") + ReadValue(path, "s", "k");
+    EXPECT_EQ(answers, "21521152" "61");
+}
+
+TEST(ProfileKeyNumbers, ListsTheNumbersAReadOfStemAndNumberCanFind)
+{
+    TempSystemDir dir;
+    WriteFileBytes(dir.iniPath(), "[s]\nServer3=a\nserver1=b\nSERVER3=c\nServer007=d\nServer0=e\nServer2147483647=f\n"
+                                  "Server2147483648=g\nServerx1=h\n  Server12  =i\nServer5 x=j\nOther4=k\nServer=l\n"
+                                  "Server9;=m\n[S]\nServer8=n\n[t]\nServer6=o\n");
+    const std::string path = dir.iniPath();
+    EXPECT_EQ(ListProfileKeyNumbers("s", "Server", path.c_str()), (std::vector<int32_t>{1, 3, 12, 2147483647}));
+    EXPECT_EQ(ListProfileKeyNumbers(" S ", " server", path.c_str()), (std::vector<int32_t>{1, 3, 12, 2147483647}))
+        << "names are trimmed and ignore case, as reads do";
+    EXPECT_EQ(ListProfileKeyNumbers("s", "Serverx", path.c_str()), (std::vector<int32_t>{1}));
+    EXPECT_EQ(ListProfileKeyNumbers("t", "Server", path.c_str()), (std::vector<int32_t>{6}));
+    EXPECT_TRUE(ListProfileKeyNumbers("u", "Server", path.c_str()).empty());
+    EXPECT_TRUE(ListProfileKeyNumbers("s", "Queue", path.c_str()).empty());
+    EXPECT_TRUE(ListProfileKeyNumbers("s", "Server", (dir.path() + "/absent.ini").c_str()).empty());
+
+    // A key added since is listed, in its place.
+    ProfileBatch batch(path.c_str());
+    ASSERT_NE(WritePrivateProfileStringA("s", "Server2", "p", path.c_str()), 0);
+    EXPECT_EQ(ListProfileKeyNumbers("s", "Server", path.c_str()), (std::vector<int32_t>{1, 2, 3, 12, 2147483647}));
 }
 
 TEST(SystemDirectory, FollowsTheVariablesInOrderAndRefusesASmallBuffer)

@@ -72,3 +72,31 @@ std::string BlockWithNuls()
            "betaQueue1=lp,f,guest,Lab\n"
            "betaNumQueues=1\0\0\0\n"s;
 }
+
+std::string HugeQueueCounts(int servers)
+{
+    std::string list = "[ServerList]\n";
+    std::string stream = "[StreamQueues]\n";
+    std::string lpr = "[LPRQueues]\n";
+    char line[96];
+    for (int n = 1; n <= servers; ++n) {
+        std::snprintf(line, sizeof line, "Server%d=host%05d,1,1,1,1\n", n, n);
+        list += line;
+        std::snprintf(line, sizeof line, "host%05dStreamDefaultQueue=1\nhost%05dNumQueues=2147483647\n", n, n);
+        stream += line;
+        std::snprintf(line, sizeof line, "host%05dNumQueues=2147483647\n", n);
+        lpr += line;
+    }
+    return list + "NumServers=" + std::to_string(servers) + "\n" + stream + lpr;
+}
+
+std::string ChainOfGaps(int servers)
+{
+    std::string text = "[ServerList]\nNumServers=2147483647\n";
+    char line[64];
+    for (int i = 0; i < servers; ++i) {
+        std::snprintf(line, sizeof line, "Server%d=host%05d,1,0,0,0\n", 1 + 4095 * i, i);
+        text += line;
+    }
+    return text;
+}

@@ -17,3 +17,8 @@ std::string LongLines(std::size_t length);
 std::string BinaryNoise(std::size_t bytes);
 // The block with NUL bytes inside its lines and headers, which end the content of their line.
 std::string BlockWithNuls();
+// `servers` servers with stream and LPR printing on whose queue counts are 2^31 - 1, and no queue
+// keys at all.
+std::string HugeQueueCounts(int servers);
+// A server count of 2^31 - 1 and `servers` server keys each 4095 numbers after the one before.
+std::string ChainOfGaps(int servers);

@@ -1,6 +1,7 @@
 // Damaged, oversized and strange kqnet.ini files: the servers that can be read are read, nothing
 // crashes, and a save either keeps every byte it did not change or is refused with the file intact.
 #include "config/server_file.h"
+#include "platform/profile.h"
 #include "tests/reliability/hostile_files.h"
 #include "tests/reliability/sample_configs.h"
 #include "tests/support/temp_system_dir.h"
@@ -105,6 +106,44 @@ TEST(HostileFile, AServerLineTooLongToSaveLoadsCutAndTheSaveIsRefusedWithTheFile
     EXPECT_EQ(std::string(third->name), std::string(kTextFieldSize - 1, 'n'));
     EXPECT_EQ(SaveServerList(list.head), ProfileFailed) << "a cut name would name another server's keys";
     EXPECT_EQ(ReadFileBytes(dir.iniPath()), before);
+}
+
+// A count a damaged file claims must not decide what its load costs: only what the file holds
+// may. Counted in look-ups, so that the test does not depend on the machine's speed.
+TEST(HostileFile, CountsCostNoMoreThanTheKeysThatAreThere)
+{
+    struct Kind {
+        const char* name;
+        std::string bytes;
+        int servers;
+        int keys;
+    };
+    const Kind kinds[] = {
+        {"queue counts of 2^31 - 1 without queues", HugeQueueCounts(4000), 4000, 4000 * 4 + 1},
+        {"server keys 4095 numbers apart", ChainOfGaps(5000), 5000, 5000 + 1},
+    };
+    for (const Kind& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        TempSystemDir dir;
+        WriteFileBytes(dir.iniPath(), kind.bytes);
+        const uint64_t before = ProfileKeyLookupsForTesting();
+        const auto start = std::chrono::steady_clock::now();
+        OwnedList list{LoadNow()};
+        const auto took = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+        const uint64_t lookups = ProfileKeyLookupsForTesting() - before;
+        int servers = 0;
+        for (const ServerEntry* entry = list.head; entry; entry = entry->next) {
+            EXPECT_EQ(entry->streamQueues, nullptr);
+            EXPECT_EQ(entry->lprQueues, nullptr);
+            ++servers;
+        }
+        EXPECT_EQ(servers, kind.servers) << "every server up to the count is read, however far apart";
+        EXPECT_LE(lookups, 2u * static_cast<uint64_t>(kind.keys)) << "look-ups follow the keys in the file";
+        const std::string figure = kind.keys > 10000 ? "counts" : "gaps";
+        ReportFigure(("hostile.lookups_" + figure).c_str(), static_cast<int64_t>(lookups));
+        ReportFigure(("hostile.load_us_" + figure).c_str(), took.count());
+        ReportFigure(("hostile.bytes_" + figure).c_str(), static_cast<int64_t>(kind.bytes.size()));
+    }
 }
 
 using Milliseconds = std::chrono::duration<double, std::milli>;

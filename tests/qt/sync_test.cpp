@@ -131,6 +131,44 @@ TEST_F(WidgetSync, ListRowsKeepTheModelsOrderAndSelectOnce)
     EXPECT_EQ(dialog.log, (Log{"LBN_SELCHANGE 1", "LBN_SELCHANGE 2", "LBN_DBLCLK 2"}));
 }
 
+TEST_F(WidgetSync, ARefreshTouchesOnlyTheRowsThatChanged)
+{
+    const auto refill = [this](const std::vector<const char*>& names) {
+        dialog.sorted.ResetContent();
+        for (const char* name : names)
+            (void)dialog.sorted.AddString(name);
+    };
+    const auto items = [this] {
+        QListWidget* list = Control<QListWidget>(kTestSorted);
+        std::vector<std::pair<QListWidgetItem*, QString>> shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown.emplace_back(list->item(row), list->item(row)->text());
+        return shown;
+    };
+    Run({
+        [&] {
+            refill({"delta", "alpha", "charlie", "bravo"});
+            const auto before = items();
+            // Emptied and filled again in another order: the same rows, so the same widget items.
+            refill({"charlie", "bravo", "delta", "alpha"});
+            EXPECT_EQ(items(), before);
+            refill({"charlie", "bravo", "delta", "alpha", "Beta"});
+            const auto withBeta = items();
+            ASSERT_EQ(withBeta.size(), 5u);
+            EXPECT_EQ(withBeta[1].second, "Beta");
+            auto others = withBeta;
+            others.erase(others.begin() + 1);
+            EXPECT_EQ(others, before) << "one row more is one item more";
+            // "alpha" renamed to "echo" moves to the end; every row it passes keeps its item.
+            refill({"charlie", "bravo", "delta", "echo", "Beta"});
+            const auto renamed = items();
+            ASSERT_EQ(renamed.size(), 5u);
+            EXPECT_EQ(std::vector(renamed.begin(), renamed.begin() + 4), std::vector(withBeta.begin() + 1, withBeta.end()));
+            EXPECT_EQ(renamed[4].second, "echo");
+        },
+    });
+}
+
 TEST_F(WidgetSync, DropListChoiceReachesTheModelOnce)
 {
     Run({

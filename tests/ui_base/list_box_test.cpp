@@ -1,6 +1,10 @@
 // List box and combo box operations, with the platform's result codes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "tests/support/scripted_host.h"
 #include "tests/support/test_dialog.h"
 
@@ -34,6 +38,36 @@ TEST(ListBox, SortedListInsertsIgnoringCaseAndAfterEqualRows)
             ASSERT_GE(d.sorted.AddString(name), 0);
         EXPECT_EQ(Rows(d.sorted), (std::vector<std::string>{"Alpha", "ALPHA", "bravo", "charlie", "delta"}));
         EXPECT_EQ(d.sorted.AddString("Bravo"), 3) << "the new row goes after the equal one";
+    });
+}
+
+TEST(ListBox, ThousandsOfRowsInAnyOrderStaySortedWithTheirData)
+{
+    WithDialog([](TestDialog& d) {
+        // Far more rows than one block holds, in an order unrelated to their names, with repeats.
+        constexpr int kRows = 3000;
+        std::vector<std::string> expected;
+        for (int i = 0; i < kRows; ++i) {
+            const std::string name = "host" + std::to_string((i * 7919) % 1000);
+            const int row = d.sorted.AddString(name);
+            ASSERT_GE(row, 0);
+            ASSERT_EQ(d.sorted.SetItemData(row, static_cast<uintptr_t>(i)), 0);
+            expected.push_back(name);
+        }
+        std::stable_sort(expected.begin(), expected.end());
+        ASSERT_EQ(Rows(d.sorted), expected);
+        // Equal rows stand in the order they came, and each kept its own data.
+        for (int row = 1; row < kRows; ++row) {
+            std::string a, b;
+            (void)d.sorted.GetText(row - 1, a);
+            (void)d.sorted.GetText(row, b);
+            if (a == b) {
+                EXPECT_LT(d.sorted.GetItemData(row - 1), d.sorted.GetItemData(row)) << "row " << row;
+            }
+        }
+        std::string text;
+        (void)d.sorted.GetText(0, text);
+        EXPECT_EQ((d.sorted.GetItemData(0) * 7919) % 1000, static_cast<uintptr_t>(std::stoi(text.substr(4))));
     });
 }
 

@@ -132,14 +132,8 @@ int ListBoxControl::AddString(std::string_view text)
     HWND window = As(hwnd(), WindowKind::ListBox);
     if (!window)
         return LB_ERR;
-    const auto& rows = window->rows();
-    size_t index = rows.size();
-    if (window->style() & LBS_SORT) {
-        const auto after = std::upper_bound(rows.begin(), rows.end(), text, [](std::string_view value, const ListRow& row) {
-            return LessIgnoringCase(value, row.text);
-        });
-        index = static_cast<size_t>(after - rows.begin());
-    }
+    const ListRows& rows = window->rows();
+    const size_t index = (window->style() & LBS_SORT) ? rows.UpperBound(text, LessIgnoringCase) : rows.size();
     return Insert(*window, index, text, LB_ERRSPACE);
 }
 

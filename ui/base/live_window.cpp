@@ -168,8 +168,7 @@ void LiveWindow::SetSelectionIndex(int index)
 void LiveWindow::InsertRow(size_t index, ListRow row)
 {
     index = std::min(index, m_rows.size());
-    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(index), std::move(row));
-    m_lastInsertedRow = index;
+    m_rows.insert(index, std::move(row));
     Changed(WindowChange::Rows);
     // The selection stays on its row when a row is inserted above it.
     if (m_selection >= 0 && static_cast<size_t>(m_selection) >= index)

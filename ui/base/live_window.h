@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/base/list_rows.h"
 #include "ui/base/win_defs.h"
 #include "ui/base/window_observer.h"
 
@@ -18,12 +19,6 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 // Kind of window, from its class name ("Button", "Edit", "Static", "ListBox", "ComboBox"; the
 // dialog frame is "#32770").
 enum class WindowKind { Dialog, Button, Edit, Static, ListBox, ComboBox, Other };
-
-// One row of a list box or one item of a combo box.
-struct ListRow {
-    std::string text;
-    uintptr_t data = 0;
-};
 
 class LiveWindow {
 public:
@@ -59,12 +54,8 @@ public:
     uint32_t style() const { return m_style; }
     uint32_t exStyle() const { return m_exStyle; }
     int check() const { return m_check; }
-    const std::vector<ListRow>& rows() const { return m_rows; }
+    const ListRows& rows() const { return m_rows; }
     int selection() const { return m_selection; }   // -1 when no row or item is selected
-    // Where the latest InsertRow put its row. A host told of WindowChange::Rows whose widget is one
-    // row behind can insert just that row instead of re-reading them all, which would make filling
-    // a list quadratic.
-    size_t lastInsertedRow() const { return m_lastInsertedRow; }
     int textLimit() const { return m_textLimit; }   // 0 when the field sets none
     bool IsDefaultButton() const;
     bool IsAutomaticButton() const;                 // BS_AUTOCHECKBOX or BS_AUTORADIOBUTTON
@@ -119,8 +110,7 @@ private:
     uint32_t m_exStyle;
     WNDPROC m_windowProc;
     int m_check = BST_UNCHECKED;
-    std::vector<ListRow> m_rows;
-    size_t m_lastInsertedRow = 0;
+    ListRows m_rows;
     int m_selection = -1;
     int m_textLimit = 0;
     std::vector<std::unique_ptr<LiveWindow>> m_children;

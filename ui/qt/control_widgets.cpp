@@ -13,8 +13,6 @@
 #include <algorithm>
 #include <utility>
 
-#include <vector>
-
 #include "res/window_styles.h"
 #include "ui/base/control_kind.h"
 #include "ui/qt/app_icon.h"
@@ -105,6 +103,9 @@ QWidget* CreateListBox(const LiveWindow& window, QWidget* parent)
     // The rows stand in the model's order: it sorts a sorted list box itself.
     list->setSortingEnabled(false);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A list box's rows are one line of one font, so the widget need not measure every row again
+    // whenever one is added.
+    list->setUniformItemSizes(true);
     list->setVerticalScrollBarPolicy((window.style() & WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy((window.style() & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     return list;
@@ -130,31 +131,6 @@ void ApplyText(QWidget& widget, const LiveWindow& window)
         group->setTitle(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(&widget); edit && edit->text() != text)
         edit->setText(text);
-}
-
-// The model reports every row it gains, so a widget one row behind needs only that row; anything
-// else (a reset, a first fill) re-reads them all.
-template <class Widget, class Insert>
-void FollowRows(Widget& widget, const LiveWindow& window, Insert insert)
-{
-    const std::vector<ListRow>& rows = window.rows();
-    const size_t inserted = window.lastInsertedRow();
-    if (static_cast<size_t>(widget.count()) + 1 == rows.size() && inserted < rows.size()) {
-        insert(static_cast<int>(inserted), ToQString(rows[inserted].text));
-        return;
-    }
-    widget.clear();
-    for (size_t i = 0; i < rows.size(); ++i)
-        insert(static_cast<int>(i), ToQString(rows[i].text));
-}
-
-void ApplyRows(QWidget& widget, const LiveWindow& window)
-{
-    if (auto* list = qobject_cast<QListWidget*>(&widget))
-        FollowRows(*list, window, [list](int row, const QString& text) { list->insertItem(row, text); });
-    else if (auto* combo = qobject_cast<QComboBox*>(&widget))
-        FollowRows(*combo, window, [combo](int row, const QString& text) { combo->insertItem(row, text); });
-    ApplyChange(widget, window, WindowChange::Selection);
 }
 
 void ApplySelection(QWidget& widget, const LiveWindow& window)
@@ -235,8 +211,7 @@ void ApplyChange(QWidget& widget, const LiveWindow& window, WindowChange change)
         if (auto* button = qobject_cast<QAbstractButton*>(&widget); button && button->isCheckable())
             button->setChecked(window.check() == BST_CHECKED);
         break;
-    case WindowChange::Rows:
-        ApplyRows(widget, window);
+    case WindowChange::Rows:        // ShownRows brings them in line
         break;
     case WindowChange::Selection:
         ApplySelection(widget, window);
@@ -252,6 +227,6 @@ void ApplyChange(QWidget& widget, const LiveWindow& window, WindowChange change)
 void ApplyState(QWidget& widget, const LiveWindow& window)
 {
     for (const WindowChange change : {WindowChange::Text, WindowChange::Enabled, WindowChange::Visible,
-                                      WindowChange::Style, WindowChange::Check, WindowChange::Rows})
+                                      WindowChange::Style, WindowChange::Check})
         ApplyChange(widget, window, change);
 }

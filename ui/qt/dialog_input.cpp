@@ -112,6 +112,7 @@ void DialogView::ConnectInput(HWND window, QWidget* widget)
 
 void DialogView::AfterInput(HWND window)
 {
+    SyncRows();
     // Qt has changed the widget ahead of the model (a check box toggled itself, a row was
     // selected); where the model saw it otherwise, the model wins.
     if (QWidget* widget = IsWindow(window) ? WidgetOf(window) : nullptr; widget && widget != this) {
@@ -126,6 +127,8 @@ void DialogView::AfterInput(HWND window)
 
 void DialogView::QuitIfEnded()
 {
+    // Every input ends here, and so does every turn of the event loop before it waits.
+    SyncRows();
     if (m_loop && m_dialog.IsEnded())
         m_loop->quit();
 }

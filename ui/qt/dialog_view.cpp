@@ -9,7 +9,11 @@
 #include <QSignalBlocker>
 #include <QWhatsThis>
 
+#include <algorithm>
+#include <utility>
+
 #include "res/window_styles.h"
+#include "ui/base/window_api.h"
 #include "ui/host/help_library.h"
 #include "ui/host/host_text.h"
 #include "ui/qt/app_icon.h"
@@ -44,9 +48,16 @@ DialogView::DialogView(CDialog& dialog, QWidget* owner, HelpLibrary& help)
     setFixedSize(ToQRect(MapDialogRect(frame->dialogUnitRect())).size());
     CreateControls();
     SetBuddies();
-    for (const auto& [window, widget] : m_widgets)
-        if (widget != this)
-            ApplyState(*widget, *window);
+    for (const auto& [window, widget] : m_widgets) {
+        if (widget == this)
+            continue;
+        ApplyState(*widget, *window);
+        if (window->kind() == WindowKind::ListBox || window->kind() == WindowKind::ComboBox) {
+            m_shownRows.try_emplace(window);
+            m_rowsToSync.push_back(window);
+        }
+    }
+    SyncRows();
     DescribeControls(help);
     for (const WindowChange change : {WindowChange::Text, WindowChange::Style, WindowChange::Icon})
         ApplyFrame(change);
@@ -84,6 +95,7 @@ void DialogView::Run()
     // Whatever ends the dialog (input, a script, a timer), the run notices before it waits again.
     const auto check = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
                                &DialogView::QuitIfEnded);
+    SyncRows();
     show();
     raise();
     activateWindow();
@@ -134,8 +146,27 @@ void DialogView::OnWindowChanged(HWND window, WindowChange change)
         widget->setFocus(m_focusReason);
         return;
     }
+    // Rows wait for SyncRows, and so does a selection among rows the widget does not show yet.
+    const bool waiting = std::find(m_rowsToSync.begin(), m_rowsToSync.end(), window) != m_rowsToSync.end();
+    if (change == WindowChange::Rows && !waiting && m_shownRows.contains(window))
+        m_rowsToSync.push_back(window);
+    if (change == WindowChange::Rows || (change == WindowChange::Selection && waiting))
+        return;
     const QSignalBlocker blocker(widget);
     ApplyChange(*widget, *window, change);
+}
+
+void DialogView::SyncRows()
+{
+    const ApplyingScope applying(m_applying);
+    for (HWND window : std::exchange(m_rowsToSync, {})) {
+        QWidget* widget = IsWindow(window) ? WidgetOf(window) : nullptr;
+        if (!widget)
+            continue;
+        const QSignalBlocker blocker(widget);
+        m_shownRows[window].Sync(*widget, *window);
+        ApplyChange(*widget, *window, WindowChange::Selection);
+    }
 }
 
 void DialogView::CreateControls()

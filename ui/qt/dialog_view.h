@@ -5,11 +5,13 @@
 // signals blocked, so nothing a dialog does comes back to it as if the user had done it.
 #include <QDialog>
 #include <unordered_map>
+#include <vector>
 
 #include "ui/base/dialog.h"
 #include "ui/base/window_observer.h"
 #include "ui/host/key_policy.h"
 #include "ui/qt/dialog_units.h"
+#include "ui/qt/shown_rows.h"
 
 class QContextMenuEvent;
 class QEventLoop;
@@ -44,6 +46,12 @@ public:
 
     void OnWindowChanged(HWND window, WindowChange change) override;
 
+    // Brings the rows (and then the selection) of every list and combo widget in line with the
+    // model. The view applies rows once a change of the model is complete, not row by row, since a
+    // refresh re-adds every row: after each input, before the event loop waits or another window
+    // opens, and before anyone else is handed a widget.
+    void SyncRows();
+
     // What the key policy asks of the screen (dialog_input.cpp).
     Point CommandPoint(DialogCommand command, HWND window) override;
     void FocusByKeyboard(HWND window) override;
@@ -77,6 +85,8 @@ private:
     DialogBaseUnits m_units;
     std::unordered_map<HWND, QWidget*> m_widgets;
     std::unordered_map<const QObject*, HWND> m_windows;
+    std::unordered_map<HWND, ShownRows> m_shownRows;   // list boxes and combo boxes
+    std::vector<HWND> m_rowsToSync;
     QEventLoop* m_loop = nullptr;
     // Nonzero while a model change is being applied: focus moves then are not the user's.
     int m_applying = 0;

@@ -60,6 +60,7 @@ QtHost::~QtHost()
 
 void QtHost::RunModal(CDialog& dialog)
 {
+    SyncRunningRows();
     // A dialog opened without a parent belongs to the one it was opened from, as the platform
     // makes the main window the owner.
     DialogView view(dialog, m_running.Innermost(), m_help);
@@ -73,6 +74,7 @@ void QtHost::RunModal(CDialog& dialog)
 
 int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
 {
+    SyncRunningRows();
     const UINT buttons = type & 0xF;
     const bool cancel = buttons == MB_YESNOCANCEL;
     const bool yesNo = cancel || buttons == MB_YESNO;
@@ -198,8 +200,18 @@ QWidget* QtHost::Widget(HWND window) const
 {
     if (!IsWindow(window))
         return nullptr;
-    const DialogView* view = m_running.ViewOf(window->dialog());
-    return view ? view->WidgetOf(window) : nullptr;
+    DialogView* view = m_running.ViewOf(window->dialog());
+    if (!view)
+        return nullptr;
+    view->SyncRows();
+    return view->WidgetOf(window);
+}
+
+void QtHost::SyncRunningRows() const
+{
+    // What stays behind a new window shows the rows it has now.
+    for (DialogView* view : m_running.views())
+        view->SyncRows();
 }
 
 HelpWindow& QtHost::EnsureHelpWindow()

@@ -44,7 +44,8 @@ public:
 
     // The dialog in front; null when none runs.
     CDialog* InnermostDialog() const;
-    // The window of a running dialog, and the widget of one of its windows; null otherwise.
+    // The window of a running dialog, and the widget of one of its windows (its rows brought in
+    // line with the model); null otherwise.
     QDialog* DialogWidget(const CDialog& dialog) const;
     QWidget* Widget(HWND window) const;
     // The help window, once it has been opened.
@@ -52,6 +53,7 @@ public:
     HelpLibrary& helpLibrary() { return m_help; }
 
 private:
+    void SyncRunningRows() const;
     HelpWindow& EnsureHelpWindow();
 
     HelpLibrary m_help;

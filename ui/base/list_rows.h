@@ -1,0 +1,88 @@
+#pragma once
+// The rows of a list box or the items of a combo box. Indexed like a vector, but kept in blocks of
+// a few hundred rows, so that an insertion moves at most one block: a sorted list box filled in any
+// order costs n·√n row moves instead of n² (10,000 rows in an order unrelated to their names took
+// 0.1 s as one vector).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One row of a list box or one item of a combo box.
+struct ListRow {
+    std::string text;
+    uintptr_t data = 0;
+};
+
+class ListRows {
+public:
+    class const_iterator {
+    public:
+        const ListRow& operator*() const { return (*m_blocks)[m_block][m_row]; }
+        const ListRow* operator->() const { return &**this; }
+        const_iterator& operator++();
+        bool operator==(const const_iterator&) const = default;
+
+    private:
+        friend class ListRows;
+        const_iterator(const std::vector<std::vector<ListRow>>* blocks, size_t block, size_t row)
+            : m_blocks(blocks), m_block(block), m_row(row) {}
+        const std::vector<std::vector<ListRow>>* m_blocks;
+        size_t m_block;
+        size_t m_row;
+    };
+
+    size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    const ListRow& operator[](size_t index) const;
+    ListRow& operator[](size_t index);
+    const_iterator begin() const { return {&m_blocks, 0, 0}; }
+    const_iterator end() const { return {&m_blocks, m_blocks.size(), 0}; }
+
+    // `index` at most size().
+    void insert(size_t index, ListRow row);
+    void clear();
+    // The index of the first row whose text `less(text, row.text)` puts after `text`: where a
+    // sorted list puts a new row, after the rows that compare equal. The rows must be in that order.
+    template <typename Less>
+    size_t UpperBound(std::string_view text, Less less) const;
+
+private:
+    // The block holding `index` (the last block for size()), and the index within it.
+    std::pair<size_t, size_t> Locate(size_t index) const;
+
+    std::vector<std::vector<ListRow>> m_blocks; // none empty
+    std::vector<size_t> m_starts;               // index of each block's first row
+    size_t m_size = 0;
+};
+
+template <typename Less>
+size_t ListRows::UpperBound(std::string_view text, Less less) const
+{
+    // The first block whose last row sorts after `text` holds the place.
+    size_t low = 0;
+    size_t high = m_blocks.size();
+    while (low < high) {
+        const size_t middle = (low + high) / 2;
+        if (less(text, m_blocks[middle].back().text))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (low == m_blocks.size())
+        return m_size;
+    const std::vector<ListRow>& block = m_blocks[low];
+    size_t row = 0;
+    size_t rows = block.size();
+    while (rows > 0) {
+        const size_t half = rows / 2;
+        if (less(text, block[row + half].text)) {
+            rows = half;
+        } else {
+            row += half + 1;
+            rows -= half + 1;
+        }
+    }
+    return m_starts[low] + row;
+}

@@ -55,7 +55,8 @@ ServerList BuildServerList(int servers)
     ServerList list = nullptr;
     for (int n = servers; n >= 1; --n) {
         ServerEntry* entry = Prepend(list);
-        std::snprintf(entry->name, sizeof entry->name, "nfs-host-%05d", n);
+        // A step prime to every size used walks all the numbers once, out of order.
+        std::snprintf(entry->name, sizeof entry->name, "nfs-host-%05d", 1 + static_cast<int>((n * 7919L) % servers));
         entry->nfsDriveMounts = entry->nfsPrinterMounts = entry->streamPrinting = entry->lprPrinting = 1;
         entry->defaultStreamQueue = 1;
         for (uint32_t port : {9101u, 9100u}) {
@@ -72,6 +73,23 @@ ServerList BuildServerList(int servers)
         }
     }
     return list;
+}
+
+bool WriteProgramFiles(const std::string& directory, int servers)
+{
+    setenv("NORVANE_SYSTEM_DIR", directory.c_str(), 1);
+    FILE* registry = std::fopen((directory + "/registry.reg").c_str(), "w");
+    if (!registry)
+        return false;
+    std::fputs("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\VxD\\KQNET95]\r\n"
+               "\"StaticVxD\"=\"VKQNFS.VXD\"\r\n",
+               registry);
+    const bool written = std::fclose(registry) == 0;
+    std::filesystem::remove(directory + "/kqnet.ini");
+    ServerList list = BuildServerList(servers);
+    const bool saved = SaveServerList(list) == ProfileOk;
+    FreeServerList(list);
+    return written && saved;
 }
 
 bool WriteFreshProfile(const ServerEntry* list)

@@ -8,6 +8,7 @@
 #include <ini.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -15,12 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Owns a list for the length of one benchmark.
-struct ListGuard {
-    ServerList head;
-    ~ListGuard() { FreeServerList(head); }
-};
 
 std::string FileBytes(const std::string& path)
 {
@@ -135,4 +130,14 @@ BENCHMARK(BM_InihParse)->Apply(Sizes);
 BENCHMARK(BM_SaveServerList)->Apply(Sizes);
 BENCHMARK(BM_AtomicWrite)->Apply(Sizes);
 
-BENCHMARK_MAIN();
+// `--write-profile DIR N` puts the files of a program start on N servers into DIR instead (see
+// scripts/bench.sh, which measures the program's memory on them).
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::string(argv[1]) == "--write-profile")
+        return WriteProgramFiles(argv[2], std::atoi(argv[3])) ? 0 : 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -6,7 +6,7 @@
 namespace {
 
 // A block splits in two when it grows past this many rows.
-constexpr size_t kLongestBlock = 512;
+constexpr size_t kLongestBlock = 64;
 
 } // namespace
 

@@ -1,8 +1,7 @@
 #pragma once
 // The rows of a list box or the items of a combo box. Indexed like a vector, but kept in blocks of
-// a few hundred rows, so that an insertion moves at most one block: a sorted list box filled in any
-// order costs n·√n row moves instead of n² (10,000 rows in an order unrelated to their names took
-// 0.1 s as one vector).
+// a few dozen rows, so that an insertion moves at most one block: a sorted list box filled in an
+// order unrelated to the rows' names takes 3 ms for 10,000 rows, where one vector took 0.1 s.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -27,9 +27,9 @@ if $short; then
     run_args+=(--benchmark_filter=/100/ --benchmark_min_time=0.01 --benchmark_repetitions=1)
 fi
 
-flags=(-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNORVANE_GUI=ON -DNORVANE_BENCH=ON)
-[ "${CI:-}" = "true" ] && flags+=(-DNORVANE_WERROR=ON)
-cmake -S . -B build-bench -G Ninja "${flags[@]}" >/dev/null
+# Warnings fail the build in CI's test build (scripts/test.sh), which compiles the benchmarks too;
+# this one only measures.
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DNORVANE_GUI=ON -DNORVANE_BENCH=ON >/dev/null
 cmake --build build-bench --target norvane norvane_bench norvane_window_bench norvane_terminal_bench
 
 work=$(mktemp -d)

@@ -98,6 +98,12 @@ bool WriteFreshProfile(const ServerEntry* list)
     return SaveServerList(list) == ProfileOk;
 }
 
+bool WriteServers(int servers)
+{
+    ListGuard source{BuildServerList(servers)};
+    return WriteFreshProfile(source.head);
+}
+
 void TouchProfile()
 {
     static long nanoseconds = 0;

@@ -51,8 +51,10 @@ private:
 // `directory`, for a program started on them; false when they cannot be written.
 [[nodiscard]] bool WriteProgramFiles(const std::string& directory, int servers);
 
-// Replaces kqnet.ini by the saved form of `list`; false when the save failed.
+// Replaces kqnet.ini by the saved form of `list`, or of BuildServerList(servers); false when the
+// save failed.
 [[nodiscard]] bool WriteFreshProfile(const ServerEntry* list);
+[[nodiscard]] bool WriteServers(int servers);
 
 // Gives the file a new modification time, so the next read parses it afresh as after a restart.
 void TouchProfile();

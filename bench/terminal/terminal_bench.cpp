@@ -18,12 +18,6 @@ using tui::KeyCode;
 
 namespace {
 
-bool WriteServers(int servers)
-{
-    ListGuard source{BuildServerList(servers)};
-    return WriteFreshProfile(source.head);
-}
-
 HWND ServerRows(ServerListDialog& dialog)
 {
     return dialog.GetDlgItem(IDC_MAIN_SERVER_LIST);

@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 #include <string>
 
+#include "bench/bench_profile.h"
 #include "bench/window/qt_driver.h"
 #include "res/resource_ids.h"
 #include "ui/base/dialog.h"

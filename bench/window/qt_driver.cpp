@@ -62,12 +62,6 @@ QMessageBox* MessageBoxInFront()
     return nullptr;
 }
 
-bool WriteServers(int servers)
-{
-    ListGuard source{BuildServerList(servers)};
-    return WriteFreshProfile(source.head);
-}
-
 void WithMainWindow(const std::function<void(QtHost&)>& body)
 {
     KnownNames names;

@@ -31,9 +31,6 @@ void Click(QtHost& host, uint32_t templateId, int id);
 // The message box in front, or null.
 QMessageBox* MessageBoxInFront();
 
-// Replaces kqnet.ini by one of `servers` servers (BuildServerList); false when it cannot be written.
-[[nodiscard]] bool WriteServers(int servers);
-
 // Opens the main window on kqnet.ini (every name resolving), runs `body` once it is up, then gives
 // the window up unless `body` ended it.
 void WithMainWindow(const std::function<void(QtHost&)>& body);

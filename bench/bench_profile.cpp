@@ -104,6 +104,14 @@ bool WriteServers(int servers)
     return WriteFreshProfile(source.head);
 }
 
+bool WriteServersOrSkip(benchmark::State& state)
+{
+    if (WriteServers(static_cast<int>(state.range(0))))
+        return true;
+    state.SkipWithError("cannot write the profile");
+    return false;
+}
+
 void TouchProfile()
 {
     static long nanoseconds = 0;

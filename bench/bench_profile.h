@@ -4,6 +4,7 @@
 #include "config/server_records.h"
 #include "platform/resolver.h"
 
+#include <benchmark/benchmark.h>
 #include <string>
 
 // Points NORVANE_SYSTEM_DIR at a fresh temporary folder for the whole run.
@@ -55,6 +56,9 @@ private:
 // save failed.
 [[nodiscard]] bool WriteFreshProfile(const ServerEntry* list);
 [[nodiscard]] bool WriteServers(int servers);
+// WriteServers of the benchmark's size (its first argument); false, with the benchmark skipped as
+// failed, when the file cannot be written.
+[[nodiscard]] bool WriteServersOrSkip(benchmark::State& state);
 
 // Gives the file a new modification time, so the next read parses it afresh as after a restart.
 void TouchProfile();

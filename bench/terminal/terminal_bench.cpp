@@ -29,18 +29,22 @@ void SelectMiddleRow(ServerListDialog& dialog)
     UserSelectRow(ServerRows(dialog), static_cast<int>(ServerRows(dialog)->rows().size() / 2));
 }
 
+// The terminal host on a scripted terminal, with every name resolving.
+struct TerminalHost {
+    KnownNames names;
+    ScriptedTerminal terminal;
+    tui::TuiHost host{terminal};
+    HostScope scope{host};
+};
+
 // The main window on kqnet.ini of the benchmark's size; `queue` puts one action's keys on the
 // terminal (the timed one among them) each iteration.
 void InMainWindow(benchmark::State& state, const std::function<void(ScriptedTerminal&, ServerListDialog&)>& queue)
 {
-    if (!WriteServers(static_cast<int>(state.range(0)))) {
-        state.SkipWithError("cannot write the profile");
+    if (!WriteServersOrSkip(state))
         return;
-    }
-    KnownNames names;
-    ScriptedTerminal terminal;
-    tui::TuiHost host(terminal);
-    const HostScope scope(host);
+    TerminalHost session;
+    ScriptedTerminal& terminal = session.terminal;
     ServerListDialog dialog;
     bool started = false;
     terminal.SetNextAction([&] {
@@ -155,14 +159,10 @@ void BM_TuiOpenServerDialog(benchmark::State& state)
 // window afresh and changes one server first.
 void BM_TuiMainOk(benchmark::State& state)
 {
-    if (!WriteServers(static_cast<int>(state.range(0)))) {
-        state.SkipWithError("cannot write the profile");
+    if (!WriteServersOrSkip(state))
         return;
-    }
-    KnownNames names;
-    ScriptedTerminal terminal;
-    tui::TuiHost host(terminal);
-    const HostScope scope(host);
+    TerminalHost session;
+    ScriptedTerminal& terminal = session.terminal;
     for (auto _ : state) {
         ServerListDialog dialog;
         bool queued = false;

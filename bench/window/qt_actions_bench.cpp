@@ -36,10 +36,8 @@ int MiddleRow(QtHost& host)
 // size; `action` returns the seconds its action took.
 void InMainWindow(benchmark::State& state, const std::function<double(QtHost&)>& action)
 {
-    if (!WriteServers(static_cast<int>(state.range(0)))) {
-        state.SkipWithError("cannot write the profile");
+    if (!WriteServersOrSkip(state))
         return;
-    }
     WithMainWindow([&](QtHost& host) {
         for (auto _ : state)
             state.SetIterationTime(action(host));
@@ -160,10 +158,8 @@ void BM_QtOpenServerDialog(benchmark::State& state)
 // window afresh and changes one server first.
 void BM_QtMainOk(benchmark::State& state)
 {
-    if (!WriteServers(static_cast<int>(state.range(0)))) {
-        state.SkipWithError("cannot write the profile");
+    if (!WriteServersOrSkip(state))
         return;
-    }
     for (auto _ : state) {
         Clock::time_point start;
         WithMainWindow([&](QtHost& host) {

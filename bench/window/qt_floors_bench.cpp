@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <strings.h>
@@ -62,63 +63,53 @@ std::unique_ptr<Window> ShowInFront(BareWindow& window)
     return front;
 }
 
-// Add, then OK: the dialog in front goes, one row comes in its sorted place and is selected.
-void BM_QtFloorAddRow(benchmark::State& state)
+// Shows a `Window` in front of the list (not timed), then times its going and `change` of the
+// list until the window is painted.
+template <typename Window>
+void TimeClosing(benchmark::State& state, const std::function<void(BareWindow&)>& change)
 {
     BareWindow window(static_cast<int>(state.range(0)));
-    int added = 0;
     for (auto _ : state) {
-        const auto front = ShowInFront<QDialog>(window);
+        const auto front = ShowInFront<Window>(window);
         const Clock::time_point start = Clock::now();
         front->hide();
-        const int row = Middle(window);
-        window.list->insertItem(row, QString("added-%1").arg(++added));
-        window.list->setCurrentRow(row);
+        change(window);
         Settle();
         state.SetIterationTime(SecondsSince(start));
     }
+}
+
+// Add, then OK: the dialog in front goes, one row comes in its sorted place and is selected.
+void BM_QtFloorAddRow(benchmark::State& state)
+{
+    int added = 0;
+    TimeClosing<QDialog>(state, [&](BareWindow& window) {
+        const int row = Middle(window);
+        window.list->insertItem(row, QString("added-%1").arg(++added));
+        window.list->setCurrentRow(row);
+    });
 }
 
 // Modify, then OK or Cancel, with the name unchanged: the dialog in front goes.
 void BM_QtFloorCloseDialog(benchmark::State& state)
 {
-    BareWindow window(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        const auto front = ShowInFront<QDialog>(window);
-        const Clock::time_point start = Clock::now();
-        front->hide();
-        Settle();
-        state.SetIterationTime(SecondsSince(start));
-    }
+    TimeClosing<QDialog>(state, [](BareWindow&) {});
 }
 
 // Delete, then Yes: the question goes, the row goes, the row now at its place is selected.
 void BM_QtFloorRemoveRow(benchmark::State& state)
 {
-    BareWindow window(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        const auto front = ShowInFront<QMessageBox>(window);
-        const Clock::time_point start = Clock::now();
-        front->hide();
+    TimeClosing<QMessageBox>(state, [](BareWindow& window) {
         const int row = Middle(window);
         delete window.list->takeItem(row);
         window.list->setCurrentRow(row);
-        Settle();
-        state.SetIterationTime(SecondsSince(start));
-    }
+    });
 }
 
 // Delete, then No: the question goes.
 void BM_QtFloorCloseMessageBox(benchmark::State& state)
 {
-    BareWindow window(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        const auto front = ShowInFront<QMessageBox>(window);
-        const Clock::time_point start = Clock::now();
-        front->hide();
-        Settle();
-        state.SetIterationTime(SecondsSince(start));
-    }
+    TimeClosing<QMessageBox>(state, [](BareWindow&) {});
 }
 
 void BM_QtFloorSelectRow(benchmark::State& state)

@@ -1,7 +1,8 @@
 #pragma once
 // The rows of a list box or the items of a combo box. Indexed like a vector, but kept in blocks of
-// a few dozen rows, so that an insertion moves at most one block: a sorted list box filled in an
-// order unrelated to the rows' names takes 3 ms for 10,000 rows, where one vector took 0.1 s.
+// a few dozen rows, with the blocks' sizes summed in a Fenwick tree, so that an insertion moves at
+// most one block and finds its place in log time: a sorted list box filled in an order unrelated to
+// the rows' names takes 3 ms for 10,000 rows, where one vector took 0.1 s.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -50,9 +51,13 @@ public:
 private:
     // The block holding `index` (the last block for size()), and the index within it.
     std::pair<size_t, size_t> Locate(size_t index) const;
+    // The index of the first row of `block`.
+    size_t StartOf(size_t block) const;
+    void AddToTree(size_t block, size_t rows);
+    void RebuildTree();
 
     std::vector<std::vector<ListRow>> m_blocks; // none empty
-    std::vector<size_t> m_starts;               // index of each block's first row
+    std::vector<size_t> m_tree;                 // Fenwick tree of the blocks' sizes, 1-based
     size_t m_size = 0;
 };
 
@@ -83,5 +88,5 @@ size_t ListRows::UpperBound(std::string_view text, Less less) const
             rows -= half + 1;
         }
     }
-    return m_starts[low] + row;
+    return StartOf(low) + row;
 }

@@ -38,27 +38,30 @@ std::optional<std::string_view> FindProfileValue(const char* section, const char
     return UnquoteProfileValue(*value);
 }
 
-// Whether `text` holds CR, LF or `other`, looked for eight bytes at a time: every write checks its
-// three texts.
+// Whether `text` holds CR, LF or `other`, looked for eight bytes at a time (the last eight overlap
+// the ones before them): every write checks its three texts.
 bool HasLineBreakOr(std::string_view text, char other)
 {
+    if (text.size() < 8) {
+        for (const char c : text) {
+            if (c == '\r' || c == '\n' || c == other)
+                return true;
+        }
+        return false;
+    }
     constexpr uint64_t kOnes = 0x0101010101010101ull;
-    const auto holds = [](uint64_t chunk, char c) {
-        const uint64_t x = chunk ^ (kOnes * static_cast<unsigned char>(c));
-        return ((x - kOnes) & ~x & (kOnes << 7)) != 0; // some byte of x is zero
-    };
-    size_t at = 0;
-    for (; at + 8 <= text.size(); at += 8) {
+    const uint64_t others = kOnes * static_cast<unsigned char>(other);
+    const auto zeroByte = [](uint64_t x) { return (x - kOnes) & ~x & (kOnes << 7); };
+    const auto holds = [&](size_t at) {
         uint64_t chunk;
         std::memcpy(&chunk, text.data() + at, 8);
-        if (holds(chunk, '\r') || holds(chunk, '\n') || holds(chunk, other))
+        return (zeroByte(chunk ^ (kOnes * '\r')) | zeroByte(chunk ^ (kOnes * '\n')) | zeroByte(chunk ^ others)) != 0;
+    };
+    for (size_t at = 0; at + 8 < text.size(); at += 8) {
+        if (holds(at))
             return true;
     }
-    for (; at < text.size(); ++at) {
-        if (text[at] == '\r' || text[at] == '\n' || text[at] == other)
-            return true;
-    }
-    return false;
+    return holds(text.size() - 8);
 }
 
 // 0 when section, key and value would read back exactly as they are written; EINVAL otherwise.

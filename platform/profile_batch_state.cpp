@@ -1,5 +1,7 @@
 #include "platform/profile_batch_state.h"
 
+#include <cstring>
+
 #include "platform/last_error.h"
 #include "platform/trusted_links.h"
 
@@ -72,9 +74,12 @@ bool ProfileBatchState::Record(std::string_view section, std::string_view key, s
     // A batch of a whole list writes about as many bytes as the file holds.
     if (m_writeLog.empty())
         m_writeLog.reserve(m_version.document->Bytes() + 4096);
+    // One growth for the three texts, their terminators included.
+    size_t at = m_writeLog.size();
+    m_writeLog.resize(at + section.size() + key.size() + value.size() + 3);
     for (const std::string_view part : {section, key, value}) {
-        m_writeLog += part;
-        m_writeLog += '\0';
+        std::memcpy(m_writeLog.data() + at, part.data(), part.size());
+        at += part.size() + 1;
     }
     m_changed |= m_version.document->SetValue(section, key, value);
     return true;

@@ -93,7 +93,10 @@ build-bench/bin/norvane_bench --write-profile "$work/empty" 0
 awk -F, -v servers="$servers" '
     FILENAME ~ /memory/ { memory[$1] = $2; next }
     /^"BM_/ {
-        gsub(/"/, "", $1); split($1, part, "/")
+        gsub(/"/, "", $1)
+        # The merged save names its arguments: BM_SaveMergedServerList/servers:N/otherWriter:0/...
+        if (sub(/\/servers:/, "/", $1) && sub(/\/otherWriter:0/, "", $1) == 0) next
+        split($1, part, "/")
         aggregate = part[3]; sub(/^(real|manual)_time_?/, "", aggregate)
         if (aggregate != "" && aggregate != "median") next
         if (aggregate == "" && ((part[1], part[2]) in median)) next
@@ -117,13 +120,15 @@ awk -F, -v servers="$servers" '
     }
     END {
         print ""; print "Loading and saving the server list (targets: load <= 1.5 x inih, save <= 3 x the atomic write)"
-        printf "%-8s %10s %10s %10s %10s %10s %10s\n", "servers", "load ms", "inih ms", "load/inih", "save ms", "atomic ms", "save/atomic"
+        printf "%-8s %9s %9s %9s %9s %9s %11s %9s %12s\n", "servers", "load ms", "inih ms", "load/inih", "save ms",
+               "atomic ms", "save/atomic", "merged ms", "merged/atomic"
         for (k = 1; k <= count; ++k) {
             n = sizes[k]
             if (!(("BM_LoadServerList", n) in t)) continue
-            printf "%-8s %10s %10s %10s %10s %10s %10s\n", n, ms(t["BM_LoadServerList", n]), ms(t["BM_InihParse", n]),
+            printf "%-8s %9s %9s %9s %9s %9s %11s %9s %12s\n", n, ms(t["BM_LoadServerList", n]), ms(t["BM_InihParse", n]),
                    ratio(t["BM_LoadServerList", n], t["BM_InihParse", n]), ms(t["BM_SaveServerList", n]),
-                   ms(t["BM_AtomicWrite", n]), ratio(t["BM_SaveServerList", n], t["BM_AtomicWrite", n])
+                   ms(t["BM_AtomicWrite", n]), ratio(t["BM_SaveServerList", n], t["BM_AtomicWrite", n]),
+                   ms(t["BM_SaveMergedServerList", n]), ratio(t["BM_SaveMergedServerList", n], t["BM_AtomicWrite", n])
         }
 
         print ""; print "norvanectl against the store (show --json / load; apply of one server / load and save)"
@@ -154,8 +159,8 @@ awk -F, -v servers="$servers" '
 
         print ""; print "Growth: the time for ten times the servers (n log n allows 15 from 100, 13.3 from 1,000)"
         printf "%-30s %12s %14s\n", "figure", "100 -> 1000", "1000 -> 10000"
-        split("BM_LoadServerList BM_SaveServerList BM_OpenServerListWindow", whole, " ")
-        for (i = 1; i <= 8; ++i) { whole[3 + i] = "BM_Qt" names[i]; whole[11 + i] = "BM_Tui" names[i] }
+        split("BM_LoadServerList BM_SaveServerList BM_SaveMergedServerList BM_OpenServerListWindow", whole, " ")
+        for (i = 1; i <= 8; ++i) { whole[4 + i] = "BM_Qt" names[i]; whole[12 + i] = "BM_Tui" names[i] }
         for (i = 1; i in whole; ++i) {
             b = whole[i]
             if (!((b, 100) in t) && !((b, 1000) in t)) continue

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and runs them, then prints every figure against its floor:
 # loading and saving the server list (inih parsing the same file; one atomic write of the same
-# bytes), norvanectl's show --json and apply (the store's own load and save), opening the main window (a bare list widget of the same names), each action a user takes
-# in the main window on the Qt host and on the terminal host (bare widgets given just the changed
-# row; the terminal host's own redraw), how each figure grows with the list, and the program's peak
-# memory at start. Installs what it needs.
+# bytes), norvanectl's show --json and apply (the store's own load and save), opening the main
+# window (a bare list widget of the same names), each action a user takes in the main window on the
+# Qt host and on the terminal host (bare widgets given just the changed row; the terminal host's
+# own redraw), how each figure grows with the list, and the program's peak memory at start.
+# Installs what it needs.
 #   scripts/bench.sh [--short] [benchmark arguments...]
 # --short runs one repetition of the smallest size only, as CI does, so that the benchmarks keep
 # building and running; its figures mean little. Other arguments go to every benchmark program

@@ -27,14 +27,6 @@ std::string ManyValues(int count)
     return text;
 }
 
-// The processor time of this thread, which other programs on a busy machine do not add to.
-double ThreadMs()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
 double FastestParseMs(const std::string& text)
 {
     double best = 1e12;

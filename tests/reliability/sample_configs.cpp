@@ -3,6 +3,7 @@
 #include "config/server_file.h"
 
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <string_view>
 
@@ -98,6 +99,13 @@ int EnvCount(const char* name, int fallback)
         return fallback;
     const long value = std::strtol(text, nullptr, 10);
     return value > 0 ? static_cast<int>(value) : fallback;
+}
+
+double ThreadMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 void ReportFigure(const char* name, int64_t value)

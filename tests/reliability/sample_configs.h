@@ -24,3 +24,7 @@ int EnvCount(const char* name, int fallback);
 
 // Prints "[figure] name=value" for the runner script to collect.
 void ReportFigure(const char* name, int64_t value);
+
+// The processor time of this thread in milliseconds, which other programs on a busy machine do not
+// add to: growth checks compare it, never the wall clock.
+double ThreadMs();

@@ -254,8 +254,10 @@ TEST_F(PtyTest, AResizeRedrawsTheWholeScreen)
     ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
     const int leftBefore = FindFrame(session.Screen(), "Norvane").left;
     session.Resize(100, 30);
+    // The capture may land while the redraw is still being written: wait for the frame's last row.
     ASSERT_TRUE(session.WaitUntil([leftBefore](const std::vector<std::string>& screen) {
-        return screen.size() == 30 && FindFrame(screen, "Norvane").left > leftBefore;
+        const Frame frame = FindFrame(screen, "Norvane");
+        return screen.size() == 30 && frame.left > leftBefore && frame.bottom > frame.top;
     })) << session.ScreenText();
     ExpectWholeFrame(session.Screen(), "Norvane", 30);
 

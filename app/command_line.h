@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's command line: without arguments the program runs; --help and --version answer
 // and end it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The application: warns when the network component is not installed, then runs the Servers and
 // Printers window until the user closes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The application object of a dialog-based program: one per process, reachable through AfxGetApp,
 // started by AfxWinMain. A derived class does its work in InitInstance.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Whether the window can be shown, asked before Qt starts: Qt's X11 and Wayland platforms end the
 // process when they cannot reach their display, so the program looks first and can say why, or

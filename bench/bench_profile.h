@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The setting the server-list benchmarks share: a private system directory holding a kqnet.ini of a
 // given size, and the list that produced it.

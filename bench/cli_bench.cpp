@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // norvanectl's `show --json` and an `apply` that changes one server, run in-process, against the
 // store's own load of the same file (BM_LoadServerList) and its load and save (BM_LoadAndSaveServerList).
 // Every run parses the file afresh, as a program that starts does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's save at OK: SaveMergedServerList reads the file's list under the lock before it
 // writes, and merges when another program changed it. Compare with BM_SaveServerList.
 #include "bench/bench_profile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // LoadServerList and SaveServerList against two floors: inih parsing the same file, and one atomic
 // replacement (write, fsync, rename) of the same bytes.
 #include "bench/bench_profile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every text norvanectl shows of its own, in one table, so that each can be translated in one place.
 // The messages of the field rules are the dialogs' own, from the string table (TableText).

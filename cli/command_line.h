@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The commands norvanectl takes, their arguments and options, as one table from which the command
 // line is parsed and every --help is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The commands. Each writes its output to `out` and returns what went wrong, if anything; `differs`
 // is set by the commands that can end with ExitStatus::Differs (apply --check, check).

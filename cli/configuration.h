@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The whole configuration as one read of kqnet.ini gives it, and its version.
 #include "config/global_options.h"

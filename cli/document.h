@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The JSON form of the configuration: what `show --json` prints and what `apply` takes.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The everyday commands: one change to one server, one queue or one option, made to the
 // configuration as the file holds it at that moment (under its lock), so that whatever another
 // program wrote before stays.

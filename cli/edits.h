@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The changes the everyday commands make to a server list: each the one the window makes for it. A
 // new server or queue goes to the head of its list, and a server that changed moves to the head of

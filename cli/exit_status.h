@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How norvanectl ends, and what it says when a command cannot do its work.
 #include <string>

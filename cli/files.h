@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Reading files, and failures to read or write one as one line naming the file and the reason.
 #include "cli/exit_status.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What can go wrong in a kqnet.ini that its readers do not tell: values that read back otherwise
 // than written, keys two servers share, keys and values cut short, servers the network component

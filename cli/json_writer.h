@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // JSON written as it goes, laid out as nlohmann's dump(2) lays it out. `show --json` of a large
 // configuration writes it so: building the whole document as a tree first took as long as reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // kqnet.ini holds single-byte text, which the Norvane window shows as Latin-1 (each byte one
 // character). norvanectl speaks UTF-8 on its command line, in its output and in its documents, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every change norvanectl makes goes through here: under kqnet.ini's lock, the configuration is read
 // as the file holds it at that moment, the command decides and makes its writes, and they land in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // norvanectl: the Norvane configuration from scripts and configuration management, on the same
 // store, field rules and locked saves as the Norvane window. It never asks anything: every

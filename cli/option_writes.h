@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a command asks of the global options, and how it writes them: like the Global Options
 // dialog, each option it changes and each one the file lacks, in the dialog's order, so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A profile file read line by line with the profile functions' reading rules (platform/profile.h),
 // keeping where each key stands, for reports that name the line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/edits.h"
 
 #include "cli/latin1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What `apply --diff` prints: the change from one version of kqnet.ini to another.
 #include <string>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # cmake -DNORVANE_SOURCE_DIR=<source folder> -P CheckLayers.cmake
 # Fails when a file of a layer includes a layer its library does not declare (cmake/Layers.cmake),
 # or a layer above or beside it, or a file outside the layers; when a layer declares one it does

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The layers of the program and their graph, written once: the build links each layer's library to
 # what it uses, and the layer_includes test (cmake/CheckLayers.cmake) holds every #include to the
 # same table.

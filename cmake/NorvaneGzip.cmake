@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # norvane_install_gzipped(<file> <destination> [<installed name>])
 # Installs <file> compressed, as Debian ships manual pages and changelogs: the most compression and
 # no file name or time stamp in the header, so every build gives the same bytes. The installed

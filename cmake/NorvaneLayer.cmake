@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
 
 # norvane_layer_libraries(<folder> <variable>): the libraries of the layers <folder> uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What may be typed into kqnet.ini: the server name, the queues' fields, the default user name. The
 // file has no quoting: a comma splits the fields of a value, the first '=' ends a key, a server's name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The filter types of an LPR queue: the position of an item in the dialog's filter type list is its
 // index, and each of the first six stands for one print-file type letter of the line printer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The options that apply to every NFS connection. Nothing is held in memory: each call forms the
 // profile path and reads or writes its one key. A failed read leaves the caller's variable as it was.

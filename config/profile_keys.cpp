@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/profile_keys.h"
 
 bool NameKey(char (&key)[kTextFieldSize], const char (&name)[kTextFieldSize], const char* suffix)

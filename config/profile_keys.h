@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Section names, key names and the bounded text builder shared by the loader and the saver of the
 // server list, so both always build the same key for the same server.

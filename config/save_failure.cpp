@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/save_failure.h"
 
 #include "platform/last_error.h"

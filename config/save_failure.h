@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Why a save of the configuration store was refused, handed back beside its ProfileResult, so that
 // a window can tell the user which file was refused and why without asking the platform itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The server list in kqnet.ini: where the file is, how its comma-separated values split, and how a
 // ServerList is loaded from it and saved to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Saving a server list over a file that other programs may have changed since it was loaded.
 //

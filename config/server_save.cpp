@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/profile_keys.h"
 #include "config/server_file.h"
 

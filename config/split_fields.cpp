@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/server_file.h"
 
 int32_t SplitFields(char* text, char** fields, int32_t maximum)

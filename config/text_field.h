@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The records' fixed text fields as strings: read up to the terminator (or the end of the field,
 // should one lack it) and stored cut to the field's capacity, never past it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Whole-file reads and writes for the fuzz targets.
 #include <string>

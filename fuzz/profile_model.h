@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A plain, unoptimised reading of profile text, written separately from the profile layer so the
 // fuzz targets can compare the two: every key the reading rules reach, with its trimmed value.

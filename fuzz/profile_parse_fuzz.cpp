@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The profile parser on arbitrary bytes: it keeps every byte, finds every key the plain reading
 // finds, and an edit lands where a fresh parse of the result finds it, with every other key as it was.
 #include "fuzz/fuzz_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A write of one key into an arbitrary file through the profile functions: it succeeds exactly when
 // the text would read back; then the key reads as the reading rules give the value and every other
 // key reads as before; when refused, the file keeps every byte and no temporary remains.

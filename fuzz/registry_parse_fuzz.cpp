@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The registry file parser on arbitrary bytes: whatever it accepts is a consistent tree of keys
 // (every ancestor present, paths in lookup form) whose values can each be found by their name.
 #include "fuzz/fuzz_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // LoadServerList on an arbitrary kqnet.ini, then SaveServerList and LoadServerList again: the second
 // load gives the same list, or the save was refused and the file kept every byte.
 #include "config/server_file.h"

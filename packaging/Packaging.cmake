@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The desktop entry, the AppStream data, the licence and changelog, and the Debian package. Included
 # last by the top-level CMakeLists.txt, so the package holds everything the layers install: the
 # program, its help topics, its icons and its manual pages.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs a built tree into a staging folder as a package would (prefix /usr) and checks what
 # lands there: exactly the program, its desktop entry and AppStream data, its icons, its help
 # topics, its manual pages, its licence and changelog, and lintian's overrides; no path of the

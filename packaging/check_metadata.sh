@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Checks what desktops and package tools read about Norvane with their own validators: the desktop
 # entry (not even a hint), the AppStream data (not even a remark beyond pedantry) and the manual
 # pages (not a warning from man). A validator that is not installed is passed over, and said so.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The support library's about box. The box itself needs a screen, which this layer does not have:
 // the UI host in front installs a presenter, and DoAboutBox hands the request to it.

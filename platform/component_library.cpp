@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/component_library.h"
 
 #include "platform/system_file_path.h"

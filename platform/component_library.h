@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The network component's library, libkqnet95x.so in the system directory, and the one request
 // the program hands to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Why the platform refused something about a file, in enough detail for a message that names the
 // file and the reason. The errno beside it is what GetLastError reports for the same refusal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A seam on the write path of profile files: each system call that a replacement makes can be made
 // to fail with a chosen errno, so tests can prove that any failure leaves the old file as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a replacement of a file keeps of the old one beyond its bytes, owner and mode.
 #include <string>

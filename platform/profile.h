@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Profile (INI) file functions, with the platform's names, argument order and return conventions.
 // Every other layer reaches kqnet.ini through these and the scopes in profile_scope.h only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a ProfileBatch collects, and how it lands. Internal to the profile functions; a single write
 // outside any batch is a batch of one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/profile_cache.h"
 
 #include "platform/profile_batch_state.h"

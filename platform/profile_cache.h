@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The process's parsed copies of profile files, reused while the file on disk is unchanged, and the
 // scopes that pin or edit them. Internal to the profile functions.

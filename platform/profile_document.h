@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A parsed profile file that can be looked up in O(1) and edited in place while keeping every byte
 // it does not change. Lines refer to the file's own bytes, or to text the document owns for lines

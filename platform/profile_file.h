@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The disk side of profile files: reading one whole, telling whether it changed, and replacing it
 // atomically under an advisory lock.

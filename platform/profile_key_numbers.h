@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The numbered keys of one section ("Server12", "alphaQueue3"), grouped by the text before their
 // number, so that a reader of numbered keys can visit the numbers that are there instead of every

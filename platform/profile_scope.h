@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Scopes over one profile file. Both are for one thread at a time and may not be copied.
 #include <functional>

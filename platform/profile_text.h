@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The text rules of profile files: what counts as a blank, how names compare (both public, in
 // profile.h), how values are unquoted and numbers read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Read-only registry functions, with the platform's names, argument order and result codes.
 // The registry is the REGEDIT4 text file "registry.reg" in the system directory (see

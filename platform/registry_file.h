@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The REGEDIT4 text the registry is read from:
 //   REGEDIT4                                  first line, exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Host look-ups, behind an interface so that tests can answer them without a network.
 #include <cstdint>

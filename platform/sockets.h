@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The sockets layer's start-up, clean-up and dotted-address parsing, with the platform's names.
 // Linux sockets need no start-up; the start count only keeps calls paired as the platform demands.

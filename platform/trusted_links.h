@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Which files of the system directory Norvane may trust: another local user must not be able to
 // point them elsewhere, nor put code there for Norvane to run.

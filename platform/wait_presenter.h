@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Showing that a save waits for another program. The wait happens deep in this layer, which has no
 // screen: the UI host in front installs a presenter, and a writer that waits longer than half a

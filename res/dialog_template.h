@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Dialog templates as data: what a resource script's DIALOG statement holds. The dialog-services
 // layer turns one into live controls; nothing here builds a widget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "res/dialog_template.h"
 #include "res/template_list.h"
 

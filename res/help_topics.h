@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The help topics, shipped as a text file beside the program (share/norvane/help/norvane-help.txt)
 // and read at run time, so that the texts can be corrected without a rebuild. The file format is

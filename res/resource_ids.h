@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Resource ids: templates, controls, strings, icon and commands. Every id here is fixed: help
 // context ids are derived from template and control ids, so renumbering one orphans its help topic.

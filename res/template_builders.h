@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Shorthands that let a dialog template read like its resource script: one call per control, with
 // the styles a resource editor gives that kind of control unless the call names others.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The five dialog templates, one file each; FindDialogTemplate is the public way to reach them.
 #include "res/dialog_template.h"

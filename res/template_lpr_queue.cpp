@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Template 133: the LPR queue dialog ("Add LPR Queue", or "Modify LPR Queue" set by the code).
 #include "res/template_builders.h"
 #include "res/template_list.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Template 120: the server properties dialog ("Add Server", or "Modify Server" set by the code).
 #include "res/template_builders.h"
 #include "res/template_list.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Template 102: the main window, the Servers and Printers list.
 #include "res/template_builders.h"
 #include "res/template_list.h"

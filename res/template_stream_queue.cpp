@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Template 136: the stream queue dialog ("Add Stream Queue", or "Modify Stream Queue" set by the code).
 #include "res/template_builders.h"
 #include "res/template_list.h"

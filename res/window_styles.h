@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Style bits of dialog templates and their controls, with the values and names of the platform the
 // templates were designed on, so that a template reads like its resource script.

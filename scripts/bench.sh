@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the benchmarks in Release and runs them, then prints every figure against its floor:
 # loading and saving the server list (inih parsing the same file; one atomic write of the same
 # bytes), norvanectl's show --json and apply (the store's own load and save), opening the main

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Sourced by the build scripts: installs the Debian packages Norvane needs, skipping what is present.
 # Needs root, or sudo for apt-get.
 

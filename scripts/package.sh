@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the Debian package of Norvane (norvane_<version>-<revision>_<arch>.deb in the build folder)
 # with Debian's build flags and checks it: the files it installs, the libraries it depends on, the
 # staged installation starting, and lintian finding no error and no warning. Installs what it needs

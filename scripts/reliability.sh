@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Proves the configuration survives crashes, failing disks, concurrent writers, hostile files and
 # arbitrary input, and prints the figures of the run. Installs what it needs (root or sudo).
 #

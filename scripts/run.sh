@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds Norvane and starts it, without its tests and benchmarks. Installs what it needs (root or
 # sudo).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Renders each of the five dialogs on the Qt host under a virtual X server and saves them as
 # docs/screenshots/<template id>-<name>.png, and again at twice the scale in
 # docs/screenshots/scale-200/. Installs what it needs (root or sudo).

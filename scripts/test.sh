@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds Norvane and runs every test. With --sanitize, the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer in a build folder of its own. Installs what it needs (root or sudo).
 set -euo pipefail

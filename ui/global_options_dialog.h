@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The options that apply to every NFS connection; reads them when it opens, writes them on OK.
 #include <array>

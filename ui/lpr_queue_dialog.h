@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Add an LPR print queue to a server or change one: queue name, filter letter, user name and
 // personal name. The user name of a new queue is proposed from the global options.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/save_failure_text.h"
 
 #include "res/resource_ids.h"

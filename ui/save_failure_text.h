@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How the dialogs tell the user why a file was refused: the file, and the reason in words.
 #include "config/save_failure.h"

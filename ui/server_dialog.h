@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Add or change one server: its name, its four resource flags and its print queues. The dialog edits
 // the entry it is given in place; whether the entry is kept is the caller's decision.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The server dialog's queue buttons: each runs a queue dialog on the entry's list, or deletes the
 // selected queue, and refills the dialog when something changed. The name and the check boxes are
 // saved into the entry first, so that the refill shows what the user had typed.

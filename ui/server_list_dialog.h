@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The main window: the Servers and Printers list. It owns the server list for its whole life,
 // loads it when it opens, lets the user add, modify and delete servers, and writes the list only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Add a stream print queue to a server or change one: its TCP port and telnet negotiation.
 #include "config/server_records.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "bench/terminal/scripted_terminal.h"
 
 using tui::Key;

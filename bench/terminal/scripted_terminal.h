@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A terminal that a benchmark types on. It hands the host keys from a queue; a key marked as timed
 // starts the clock, and the host's next read, which comes once it has handled the key and drawn the

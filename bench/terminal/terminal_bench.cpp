@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a user does in the Servers and Printers window on the terminal host, each action a key on a
 // scripted terminal, timed from the key to the host's next read, when the screen has been drawn
 // again; what leads up to the key (opening a dialog, typing a name) is not counted. The floor is

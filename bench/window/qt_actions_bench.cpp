@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a user does in the Servers and Printers window on the Qt host, each action timed from the
 // input (the click) to the window ready for the next one, painted: what leads up to the input
 // (opening a dialog, typing a name, selecting the row) is not counted.

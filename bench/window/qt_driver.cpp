@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "bench/window/qt_driver.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Drives the Servers and Printers window on the Qt host as a user would, through its widgets, and
 // times one action from the input to the window ready for the next one.

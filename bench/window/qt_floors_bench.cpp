@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Floors for the Qt host's actions: the same toolkit doing the least that shows the same result,
 // in a bare dialog holding a bare list widget of the same names, given just the row that changed.
 // The list's rows are uniform in height, as the host's are: the least a list widget can do.

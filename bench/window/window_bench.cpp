@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening the Servers and Printers window on the Qt host, against the floor of a bare list widget in
 // a dialog filled with the same names (as Qt makes it, and with rows of one height as the host's). Both are timed from the start to the first turn of the event
 // loop after the window is shown; the window's time includes loading the list from kqnet.ini.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Regenerates the PNG icons from norvane.svg. Run after editing the SVG and commit the results.
 set -eu
 cd "$(dirname "$0")"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What norvanectl's tests share: a system directory of their own, runs of the program in-process,
 // and the files the tests compare against.

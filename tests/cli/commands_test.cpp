@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // norvanectl's commands as a user runs them: what each prints, its exit status, and what it does to
 // kqnet.ini.
 #include "tests/cli/cli_fixture.h"

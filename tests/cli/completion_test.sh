@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The bash completion offers every command, every option each command's --help lists, and the
 # server names of the configuration.
 #

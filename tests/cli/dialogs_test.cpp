@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The files norvanectl writes are the files the dialogs write for the same configuration, byte for
 // byte; and a change norvanectl makes while a Norvane window is open is kept by the window's save.
 #include "tests/cli/cli_fixture.h"

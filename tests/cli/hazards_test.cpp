@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // norvanectl check: every hazard of a file of hazards, each on its line, and none in the worked example.
 #include "tests/cli/cli_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Record builders and environment guards for the configuration store's tests.
 #include "config/server_records.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/server_file.h"
 #include "tests/config/config_fixtures.h"
 #include "tests/support/temp_system_dir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/server_file.h"
 #include "config/server_merge.h"
 #include "platform/file_fault.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a screen reader and a keyboard user meet in each dialog: every control named after its
 // caption or label without the mnemonic marker, described by its help topic, with the role of its
 // kind; Tab visits the tab stops in template order; every mnemonic reaches its control.

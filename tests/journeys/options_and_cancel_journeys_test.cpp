@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Global Options journey, which writes at its own OK and tells the network component, and the
 // ways out by Cancel, each of which must leave the profile file exactly as it was.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every dialog stands inside the screen, and its controls inside it, with their captions fitting;
 // ctest runs this again at twice the scale on a screen of 2560 x 1600 pixels.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Journeys through the main window and the server dialogs, as a user makes them, ending with the
 // profile file compared byte for byte.
 #include <QApplication>

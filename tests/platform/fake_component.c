@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 /* A network component library for tests. Its entry 503 appends the 8 bytes it is handed to the
    file named by NORVANE_COMPONENT_LOG. Built without ENTRY_503 it exports another function only. */
 #include <stdio.h>

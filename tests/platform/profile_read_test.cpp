@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/profile.h"
 #include "platform/profile_scope.h"
 #include "tests/support/temp_system_dir.h"

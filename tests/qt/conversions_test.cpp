@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the host converts on the way between the model and Qt: icon references and help topics.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Help input end to end on real widgets: F1, Shift+F1 and a click, right clicks on enabled and
 // disabled controls and on the surface, down to the context ids the host is asked to show.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The help window: opened by the Help button at the dialog's overview, a contents list of every
 // topic narrowed by the search field, one window reused, closed when help quits.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The five dialogs as windows: every control as its kind of widget, at its template rectangle in
 // pixels of the dialog font, in its template state; the window sized and placed as the model says.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Modal runs inside modal runs, message boxes and the system menu, scripted without hanging.
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Widgets and live windows in step: user input reaches the model once, model changes reach the
 // widgets without coming back as input.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Child processes for the multi-process tests: started with fork, waited for with a deadline, so
 // that a writer stuck on a lock fails the test instead of hanging it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Two processes saving at the same time: each one's server keys and global options survive the
 // other's replacements, every version a reader sees holds whole batches, a lock whose holder died
 // does not stop the next writer, and one that is never let go stops it only for a while.

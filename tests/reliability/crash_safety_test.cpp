@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A writer killed at any moment leaves kqnet.ini whole: one of the two configurations it was saving,
 // every key intact, and no temporary file once the next write has run.
 #include "config/server_file.h"

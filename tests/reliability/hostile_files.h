@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Damaged and oversized kqnet.ini contents for the hostile-file tests. Each one holds, somewhere,
 // the two servers of ValidServerBlock, so a test can tell that what is readable was read.

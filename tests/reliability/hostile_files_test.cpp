@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Damaged, oversized and strange kqnet.ini files: the servers that can be read are read, nothing
 // crashes, and a save either keeps every byte it did not change or is refused with the file intact.
 #include "config/server_file.h"

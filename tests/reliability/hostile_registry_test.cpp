@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A registry file with very many values or very deep keys: read in time and memory that grow with
 // its size, and a value listed again, under any case of its name, still replaces the first in its
 // place. Something else at the registry file's place is not read: start-up neither blocks nor

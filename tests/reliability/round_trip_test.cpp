@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the loader makes of damaged or hand-edited lines survives a save and a second load unchanged:
 // values that readers would trim or unquote are stored so that they read back as they were.
 #include "config/server_file.h"

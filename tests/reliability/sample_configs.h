@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Large server configurations for the reliability tests, and the checks they share.
 #include "config/server_records.h"

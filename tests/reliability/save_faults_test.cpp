@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every step of a replacement failing, for whole saves of the server list and for the global
 // options: the save reports the failure, the file keeps every byte, and no temporary stays behind.
 #include "config/global_options.h"

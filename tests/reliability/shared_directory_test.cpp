@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A system directory that other users share, or that lives on a file system without the usual
 // features: root's save never locks out the owner, a save keeps the file's access control lists and
 // extended attributes, and saves go on working where there are no hard links.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Something other than a readable file where kqnet.ini or its lock file should be, or a link that
 // another user planted: the load shows an empty list and a save is refused, naming the file and the
 // reason, leaving whatever is there as it was. A save over a file it cannot read would replace that

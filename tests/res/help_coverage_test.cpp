@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shipped help file against the templates: every context a dialog can produce has a topic, and
 // every topic answers a context that some dialog produces.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs the program with no display, no terminal and no NORVANE_UI, plus the given variables and
 # arguments, and checks how it ends: its exit status, and what it printed matching a pattern. A
 # failing start says so in exactly one line.

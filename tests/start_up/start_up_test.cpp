@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's start-up on real widgets, offscreen: the not-installed message, then the Servers and
 // Printers window with the servers of the file, its system menu opened from the icon, the about
 // box, and Cancel.

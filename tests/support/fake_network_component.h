@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A network component that records the requests it is handed. While it lives it is the current
 // component; its destructor puts back the one it replaced.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A resolver that knows only the hosts a test gives it and records every look-up. While it lives
 // it is the current resolver; its destructor puts back the one it replaced.

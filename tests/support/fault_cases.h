@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every step of a file replacement failing with each of three errors, for the fault tests of every
 // layer, and the seam's fault made for the life of an object.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/support/help_request.h"
 
 #include "ui/base/dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a test host records of each help request a dialog makes of the screen.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // User actions for the scripted host, played through the same input entry points and key policy
 // a real host uses. Controls are named by id, or by their text where they have no usable id (labels):

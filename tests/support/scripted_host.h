@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A host for tests: it runs each modal dialog's initialisation, then plays the next queued script
 // of user actions for it, answers message boxes from a queue and records what the dialogs asked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Server lists built by hand for tests, released through FreeServerList whatever the test does.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Points NORVANE_SYSTEM_DIR at a fresh temporary folder for the lifetime of the object and removes
 // the folder afterwards, restoring the variable as it was.

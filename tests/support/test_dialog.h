@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A dialog for exercising the services and the hosts: its own template with a control of every
 // kind, and handlers that log each notification they receive, in order, so that a test can tell

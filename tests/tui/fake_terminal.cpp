@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/tui/fake_terminal.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A terminal for tests of the terminal host: it answers ReadKey from a queue of steps, keeps the
 // last frame the host presented, and counts the bell. A step is a key, a new terminal size (read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The terminal host on bare dialogs of the five templates and on the real main window: keys,
 // what the screen shows of the controls' state, help, menus and message boxes.
 #include <gtest/gtest.h>

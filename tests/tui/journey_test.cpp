@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Whole journeys by keyboard alone through the real dialogs, on the terminal host: the file they
 // write is the one the same actions write on a host that acts on the controls directly.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Dialog units to character cells for the five templates, at a roomy terminal, at 80 x 24 and at
 // a cramped one: what fits stays in proportion, what does not is squeezed without any control
 // landing on another or losing the cells it needs to be read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real program in a real pseudo-terminal: curses, the keys a terminal sends, the host choice
 // at start-up, and what a resize leaves on the screen.
 #include <gtest/gtest.h>

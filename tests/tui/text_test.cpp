@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Texts as cells: wrapping and the two encodings the host meets.
 #include <gtest/gtest.h>
 

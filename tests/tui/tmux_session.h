@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A program in a pseudo-terminal of its own, through a private tmux server: keys go in with
 // send-keys, the screen comes out with capture-pane, and every wait is bounded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/tui/tui_fixture.h"
 
 #include "res/resource_ids.h"

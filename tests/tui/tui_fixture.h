@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the terminal host's tests share: a system directory of their own, a resolver that knows
 // "localhost", and the terminal host on a scripted terminal, installed for the test's lifetime.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Notifications, commands and the keys that end a dialog.
 #include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>

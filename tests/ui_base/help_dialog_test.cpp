@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Context help, centring and subclassing of HelpDialog, on the program's own templates.
 #include <gtest/gtest.h>
 

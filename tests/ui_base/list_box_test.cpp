@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // List box and combo box operations, with the platform's result codes.
 #include <gtest/gtest.h>
 

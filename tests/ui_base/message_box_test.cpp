@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Message boxes, sounds and strings through the host.
 #include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>

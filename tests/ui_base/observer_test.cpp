@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a host is told while dialog code and user input change the live windows.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The help library both hosts show topics from: look-up, the one search, and what is said when a
 // topic cannot be shown.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text rules both hosts share: a caption's mnemonic marker and the case folding.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The key policy both hosts perform their decoded keys through: the tab order, Enter, Esc,
 // mnemonics, help, the menus and dropping a list down. Each host's own tests keep only how it
 // decodes its keys and what it draws.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/base/child_subclass_map.h"
 
 #include "ui/base/help_dialog.h"

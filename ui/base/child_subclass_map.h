@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The process-wide record of controls whose window procedure HelpDialog replaced, so that help
 // requests reaching a control go to its own dialog, and the control can be unhooked when it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/base/control_kind.h"
 
 #include <strings.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What kind of control a window is, decided once from its class, style and text, so that every
 // host draws the same control the same way and the keyboard reaches the same ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Control wrappers that a dialog binds to its controls (DDX_Control) and works through, with the
 // platform's conventions and result codes. A wrapper that is not bound, or whose control has been

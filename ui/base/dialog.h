@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The dialog base: a dialog template made live, its message dispatch and the operations dialog
 // code uses on its window and controls. Every dialog of the program derives from it (through

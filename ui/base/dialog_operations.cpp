@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The operations dialog code uses on its own window and on its controls by id.
 #include "ui/base/dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Messages with blanks: "%1" and "%2" in a string resource stand for the texts given.
 #include <cstdint>

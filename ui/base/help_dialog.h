@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The base of every dialog of the program: context help for each control (F1, the caption's
 // "What's This?" button, a right click), centring on the desktop, and the help context ids

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The seam under the dialog services: everything that needs a screen, a user or a help viewer.
 // Hosts: the scripted host of the tests, the Qt Widgets host, later a terminal host.

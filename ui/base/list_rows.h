@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The rows of a list box or the items of a combo box. Indexed like a vector, but kept in blocks of
 // a few dozen rows, with the blocks' sizes summed in a Fenwick tree, so that an insertion moves at

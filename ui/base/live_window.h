@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A live window: a dialog's frame or one of its controls, holding the state that the platform's
 // window would hold. Dialog code changes it through the operations below (or the control wrappers

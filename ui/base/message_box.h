@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Message boxes, sounds and strings by id, through the current host.
 #include <cstdint>

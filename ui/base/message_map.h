@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Message maps: each dialog class lists which of its handlers answers which window message and
 // which (control id, notification) pair, and names its base class's map, which is consulted after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A dialog's system menu: the items a dialog appends to the platform's own (move, close, ...).
 // A host shows them in its window menu and reports a choice with UserSystemCommand.

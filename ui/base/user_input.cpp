@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/base/user_input.h"
 
 #include "res/window_styles.h"

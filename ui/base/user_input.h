@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a host calls when the user acts. Each entry point does what the platform does for that
 // input, so a dialog receives the same notifications whichever host is in front. Input aimed at

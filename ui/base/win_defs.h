@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The vocabulary of the platform the dialogs were designed on: message numbers, notification codes,
 // command ids, result codes and the small records that travel with messages. Values are the

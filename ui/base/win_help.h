@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The help viewer's entry, with the platform's commands, over the host's help services.
 #include <cstdint>

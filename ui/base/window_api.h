@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The platform's window functions over live windows, under their platform names. A handle that
 // names no live window (null, or a window already destroyed) gets the platform's failure result.

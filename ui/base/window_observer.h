@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How a host learns that the model changed, so that its widgets follow the live windows.
 #include "ui/base/win_defs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The help topics as every host shows them: read once from the help file installed beside the
 // program, looked up by context or dialog, and searched. A host only turns a topic into what it

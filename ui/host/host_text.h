@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Text rules both hosts apply the same way: the help file's UTF-8, the one way letters are
 // compared without regard to case, and the mnemonic marker of a caption.

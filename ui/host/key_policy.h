@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The dialog keys every host knows, as commands, and what each does to a dialog. A host decodes
 // its own key events into commands and performs them here, so that the rules behind them (Enter on

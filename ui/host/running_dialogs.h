@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The dialogs a host is running, each inside the run of the one it was opened from: a run adds
 // its view for as long as it lasts, and the innermost dialog is the one in front.

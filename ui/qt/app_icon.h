@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's icons, built into the host from res/icons.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One widget for each kind of control, and how a change of the control's state reaches it.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user's side of a dialog view: widget signals, help clicks and right clicks become the layer's
 // input entry points, which raise the notifications the dialog handles; the dialog's keys become
 // the key policy's commands, and the view does for them what needs the screen.

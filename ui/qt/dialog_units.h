@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Dialog units to pixels. A dialog unit is a quarter of the dialog font's average letter width
 // horizontally and an eighth of its height vertically, so a dialog grows with its font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One modal run of a dialog as a Qt window: every live control as a widget at its template
 // rectangle, the two kept in step both ways, and the user's input turned into the layer's input

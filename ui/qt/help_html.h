@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The help topics as the Qt host shows them: rich text for popups, "What's This?" texts and the
 // help window, plain text for screen readers.

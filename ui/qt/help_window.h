@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The help window: a contents list of every topic, a search field that narrows it, and the text
 // of the chosen topic. One window serves the whole program and stays open beside the dialogs.

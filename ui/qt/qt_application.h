@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's entry into Qt: the application object and the Qt host for as long as `body` runs.
 #include <functional>

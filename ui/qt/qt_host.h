@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The Qt 6 Widgets host: runs each modal dialog as a Qt window (DialogView), shows message boxes,
 // help popups, the "What's This?" menu and the help window, and beeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Texts and rectangles between the dialog model and Qt. The model's texts are single-byte strings;
 // Latin-1 maps every byte to one character and back, so a text survives the round trip and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a list or combo widget shows, and how it is brought in line with its live window's rows with
 // the fewest widget edits: none when the rows are the same (a refresh that changed nothing), one

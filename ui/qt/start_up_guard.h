@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Qt ends the process (qFatal, then abort) when no platform plugin can start while the
 // QApplication is being made: a plugin that is missing or cannot be loaded, a display that turns

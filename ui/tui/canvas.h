@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The screen as a grid of character cells, drawn afresh for every frame and handed to the
 // terminal whole. Nothing here knows the terminal: styles are named by role, and the terminal

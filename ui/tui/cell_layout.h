@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where a dialog's controls stand in character cells. Dialog units map to cells at 4 horizontal
 // and 8 vertical units a cell. A dialog that does not fit the terminal that way is squeezed: each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The least room each kind of control needs to be read in a terminal.
 #include "res/dialog_template.h"

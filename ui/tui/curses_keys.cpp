@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Keys from curses: function keys by their codes, Alt as Esc before a key, and the end of the
 // terminal when reads keep failing.
 #include "ui/tui/curses_terminal.h"

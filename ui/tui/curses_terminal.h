@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The real terminal, through curses: the only class of the program that includes it. It takes the
 // terminal on standard input and output over for its lifetime and gives it back as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The keys of the focused control: typing and moving in a field, moving in a list, pressing a
 // button and moving in its group, done through the layer's input entry points so that the dialog
 // sees the usual notifications. The dialog's own keys are commands (host_keys.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Draws a running dialog from its live windows: the frame with its caption, then each shown
 // control in template order, disabled ones dimmed.

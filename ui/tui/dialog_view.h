@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One running dialog on the terminal: where it stands, its layout in cells, and what only the
 // screen keeps (an edit field's caret and selection, a list's first visible row). Everything

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A help topic in a small window by the control it explains, as the help viewer's popup. The
 // next key closes it (and does nothing else), except the keys that scroll a topic too long for

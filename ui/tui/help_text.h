@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A help topic as the terminal shows it: lines of text for popups and the help window.
 #include <string>

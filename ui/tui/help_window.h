@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The help window: a search field, the contents list of every topic (narrowed by the search) and
 // the text of the chosen topic, over the whole screen. Tab moves between the three; Esc closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The keys of the dialog in front: a key that stands for a dialog command is performed by the key
 // policy; the rest go to the focused control through the dialog's view. "What's This?" has keys of
 // its own while the user chooses a control.

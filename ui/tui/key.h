@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A key as the terminal host understands it, whatever the terminal sent for it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A pop-up menu: the system menu, the "What's This?" menu and the items of a drop-down list.
 // Up and Down move (over separators), Enter chooses, an item's letter chooses it, Esc closes.

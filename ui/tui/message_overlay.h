@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A message box: a caption, a wrapped text and a row of buttons. Tab and the arrows move between
 // the buttons, Enter or Space presses the one with the focus, a button's letter presses it, and Esc

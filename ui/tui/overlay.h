@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A window in front of the dialogs that takes the keys while it is open: a message box, a menu,
 // a help popup or the help window. The host paints it after the dialogs and runs it until done.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The terminal under the host: its size, the keys it sends, the frames shown on it, its bell.
 // The curses terminal is the real one; tests put a scripted one in its place.

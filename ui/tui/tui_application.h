@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's entry into the terminal: the curses terminal and the terminal host for as long as
 // `body` runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The terminal host: runs each modal dialog in a character-cell window over the ones it was
 // opened from, shows message boxes, help popups, the "What's This?" and system menus and the help

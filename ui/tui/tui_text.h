@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Text as the terminal shows it: one char32_t per character cell. Control texts are single-byte
 // (each byte its own character, as the Qt host reads them); the help file is UTF-8 (host_text.h).

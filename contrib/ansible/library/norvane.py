@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Declares a machine's Norvane configuration and applies it with norvanectl.
 
 DOCUMENTATION = r"""

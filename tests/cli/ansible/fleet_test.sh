@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A real ansible-playbook with the norvane module on 20 local hosts, each with its own system
 # directory: the first run changes every host and writes the file the dialogs write; the second
 # changes none and no byte; a check-mode run of a changed declaration reports every host changed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opens each of the five dialogs on the Qt host, on a sample configuration, and saves what it shows
 // as <directory>/<template id>-<name>.png. Run under a real X server by scripts/screenshots.sh.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A user at the real widgets: a Qt host that knows which dialog is in front, clicks and typing on
 // its controls, answers to message boxes, and the steps of a journey played one per turn of the

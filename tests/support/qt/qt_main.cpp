@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Qt tests need an application object before the first widget; they run offscreen unless the
 // caller chose a platform (scripts/screenshots.sh, a developer watching them under X).
 #include <QApplication>

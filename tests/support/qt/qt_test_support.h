@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Driving real widgets offscreen: a Qt host that records what it was asked to show, scripts of
 // steps played into whichever dialog is running, and a watchdog that fails a test instead of

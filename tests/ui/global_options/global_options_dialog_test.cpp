@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the dialog shows from the profile, and what its OK and Cancel do with the mask, the
 // warnings and the hidden restore option.
 #include "tests/ui/global_options/global_options_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/ui/global_options/global_options_fixture.h"
 
 #include <filesystem>

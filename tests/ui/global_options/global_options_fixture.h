@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Runs the Global Options dialog on the scripted host in a system directory of its own, with a
 // fake network component that records what it is told.

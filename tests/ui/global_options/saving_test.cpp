@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes that are refused, and the moment the network component is told.
 #include "tests/ui/global_options/global_options_fixture.h"
 

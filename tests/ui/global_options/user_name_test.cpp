@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The default user name: what the box can show, when OK writes it, and which names it refuses.
 #include "tests/ui/global_options/global_options_fixture.h"
 

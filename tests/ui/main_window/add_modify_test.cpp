@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Add and Modify from the main window, through the server dialog: where the edited server lands in
 // the list, which row stays selected, and what a cancelled edit leaves behind.
 #include <gtest/gtest.h>

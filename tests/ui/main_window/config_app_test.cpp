@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Start-up: the installed-component check in the registry, its message, and the end of the program.
 #include <gtest/gtest.h>
 

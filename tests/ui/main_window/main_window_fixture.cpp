@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/ui/main_window/main_window_fixture.h"
 
 #include "config/server_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the main window's tests share: a system directory of their own, the scripted host, a
 // kqnet.ini written from server lines, and readers for the window's list and buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Two main windows on one system directory, and other programs writing kqnet.ini while the window is
 // open: at OK the window keeps what they wrote, and asks about a server that both changed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Servers and Printers window: what it shows, Delete, OK, Cancel, the About item, a failed save.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window and the options dialog when any step of writing the file fails: each says so,
 // stays open with what the user entered, and the file keeps every byte.
 #include "res/resource_ids.h"

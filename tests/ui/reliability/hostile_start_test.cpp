@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window opening on a damaged or strange kqnet.ini: it lists what can be read, and closing
 // it without saving leaves the file as it was. Pressing OK where the file or its lock file cannot
 // be written tells the user which file it was and why, and the window stays open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rules for what may be typed into the fields that the server list is saved from.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The LPR queue dialog: the proposed user name, the filter types and storing the four texts.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Whatever a user types into the server name or the LPR queue fields is either refused at OK with a
 // message, or comes back exactly as typed after the list is saved and loaded again.
 #include <gtest/gtest.h>

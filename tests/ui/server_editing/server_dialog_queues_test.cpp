@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The server dialog's queue lists and buttons.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The server dialog: what it shows, the default button, the printing boxes and how it ends.
 #include <gtest/gtest.h>
 

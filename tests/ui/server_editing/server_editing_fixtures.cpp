@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/ui/server_editing/server_editing_fixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The server dialog's OK: names that cannot be stored are refused, the rest are looked up and a
 // name that does not resolve is kept only when the user says so.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The stream queue dialog: proposing, checking and storing a port.
 #include <gtest/gtest.h>
 

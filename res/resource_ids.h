@@ -160,6 +160,9 @@ inline constexpr uint32_t IDS_HELP_CONTENTS = 315;
 inline constexpr uint32_t IDS_HELP_TOPIC = 316;
 inline constexpr uint32_t IDS_WHATS_THIS = 317;                 // the context menu's one item
 inline constexpr uint32_t IDS_CLOSE_COMMAND = 318;              // the system menu's own item
+// How help and the window's menu are reached on each host, shown with the dialogs' overviews (330-339).
+inline constexpr uint32_t IDS_HELP_KEYS_QT = 330;
+inline constexpr uint32_t IDS_HELP_KEYS_TERMINAL = 331;
 inline constexpr uint32_t IDS_APP_TITLE = 57344;                // "Norvane", the message box caption
 inline constexpr uint32_t IDS_MODIFY_LPR_QUEUE = 57348;
 inline constexpr uint32_t IDS_MODIFY_STREAM_QUEUE = 57349;

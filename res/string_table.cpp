@@ -101,6 +101,18 @@ constexpr StringEntry kStrings[] = {
     {IDS_HELP_TOPIC, "Topic"},
     {IDS_WHATS_THIS, "What's This?"},
     {IDS_CLOSE_COMMAND, "&Close"},
+    {IDS_HELP_KEYS_QT,
+     "In this window: F1 shows the help of the control with the focus. Shift+F1 and then a click on a "
+     "control explain it, and so does the caption's question-mark button where the window manager "
+     "draws one; a right click on a control offers \"What's This?\". F10 or Alt+Space opens the "
+     "window's menu (Alt+Space only where the window manager leaves it to the program), and so does "
+     "a click on the Norvane icon: in the main window it holds \"About Norvane\"."},
+    {IDS_HELP_KEYS_TERMINAL,
+     "In this window: there is no mouse; where the help speaks of a click, use the keys. F1 shows the "
+     "help of the control with the focus. Shift+F1 or Alt+? lets you choose a control with Tab or the "
+     "arrows, and Enter shows its help; Shift+F10 opens the focused control's menu with \"What's "
+     "This?\". F10 or Alt+Space opens the window's menu: in the main window it holds \"About "
+     "Norvane\"."},
     {IDS_APP_TITLE, "Norvane"},
     {IDS_MODIFY_LPR_QUEUE, "Modify LPR Queue"},
     {IDS_MODIFY_STREAM_QUEUE, "Modify Stream Queue"},

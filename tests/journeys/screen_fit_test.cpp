@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Every dialog stands inside the screen, and its controls inside it, with their captions fitting;
-// ctest runs this again at twice the scale on a screen of 2560 x 1600 pixels.
+// Every dialog and the help window stand inside the screen, and the controls inside their dialog,
+// with their captions fitting; ctest runs this again at twice the scale on screens of 2560 x 1600
+// and 1280 x 800 pixels.
 #include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "tests/support/temp_system_dir.h"
 #include "ui/base/help_dialog.h"
 #include "ui/base/live_window.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/qt_text.h"
 
 namespace {
@@ -62,6 +64,24 @@ TEST_P(ScreenFit, DialogAndControlsStandInsideTheScreenWithRoomForTheirCaptions)
                           }
                       },
                        [&] { host.DialogWidget(dialog)->reject(); }},
+                [&] { return dialog.DoModal(); });
+}
+
+TEST(HelpWindowFit, StandsInsideTheScreenOfTheDialogItExplains)
+{
+    TempSystemDir systemDir;
+    JourneyHost host;
+    HelpDialog dialog(IDD_SERVER, nullptr);
+    PlayJourney(host, {[&] { host.Click(ID_HELP); },
+                       [&] {
+                           const QWidget* help = host.helpWindow();
+                           ASSERT_TRUE(help && help->isVisible());
+                           const QRect screen = host.DialogWidget(dialog)->screen()->availableGeometry();
+                           EXPECT_TRUE(screen.contains(help->frameGeometry()))
+                               << Describe(help->frameGeometry()) << " on " << Describe(screen);
+                           host.QuitHelp();
+                           host.DialogWidget(dialog)->reject();
+                       }},
                 [&] { return dialog.DoModal(); });
 }
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include "tests/support/qt/qt_test_support.h"
@@ -33,6 +34,11 @@ TEST_F(HelpWindowTest, HelpButtonOpensTheOverviewAndQuitClosesIt)
             ASSERT_TRUE(window->currentTopic());
             EXPECT_EQ(window->currentTopic()->kind, HelpTopicKind::Overview);
             EXPECT_EQ(window->currentTopic()->id, IDD_SERVER);
+            // The overview ends with this window's own ways to help and to the window's menu.
+            const QString shown = window->findChild<QTextBrowser*>()->toPlainText();
+            EXPECT_TRUE(shown.contains("In this window: F1")) << shown.toStdString();
+            EXPECT_TRUE(shown.contains("F10 or Alt+Space"));
+            EXPECT_FALSE(shown.contains("no mouse"));
             ASSERT_TRUE(host.helpLibrary().Topics());
             EXPECT_EQ(static_cast<size_t>(window->contents()->count()), host.helpLibrary().Topics()->Topics().size());
             // The window takes clicks while the dialog waits for its user.
@@ -69,6 +75,15 @@ TEST_F(HelpWindowTest, SearchNarrowsTheContentsAndATopicAskedForIsShownAnyway)
     }
     EXPECT_GT(shown, 0);
     EXPECT_LT(shown, window->contents()->count());
+    // The topic beside the list is one the list still shows; none when the search finds nothing.
+    const QListWidgetItem* current = window->contents()->currentItem();
+    ASSERT_TRUE(current);
+    EXPECT_FALSE(current->isHidden());
+    ASSERT_TRUE(window->currentTopic());
+    EXPECT_EQ(window->contents()->currentRow(), host.helpLibrary().IndexOf(window->currentTopic()));
+    window->searchField()->setText("qqxzqq");
+    EXPECT_EQ(window->currentTopic(), nullptr);
+    window->searchField()->setText("LPR");
 
     // A topic the search hides is still shown when asked for, in the same window.
     host.OpenHelpOverview(IDD_STREAM_QUEUE);

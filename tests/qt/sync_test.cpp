@@ -132,6 +132,40 @@ TEST_F(WidgetSync, ListRowsKeepTheModelsOrderAndSelectOnce)
     EXPECT_EQ(dialog.log, (Log{"LBN_SELCHANGE 1", "LBN_SELCHANGE 2", "LBN_DBLCLK 2"}));
 }
 
+TEST_F(WidgetSync, ListKeysSelectAsAListBoxDoes)
+{
+    struct Case {
+        int rows;
+        Qt::Key key;
+        int selected;
+    };
+    // Nothing selected, and the focus rectangle on the first row as focusing the list puts it.
+    const Case cases[] = {{1, Qt::Key_Down, 0}, {1, Qt::Key_Up, 0}, {1, Qt::Key_Home, 0}, {1, Qt::Key_End, 0},
+                          {3, Qt::Key_Home, 0}, {3, Qt::Key_Down, 0}, {3, Qt::Key_End, 2}};
+    Log expected;
+    Run({[&, this] {
+        for (const Case& c : cases) {
+            while (dialog.sorted.GetCount() < c.rows)
+                (void)dialog.sorted.AddString("row " + std::to_string(dialog.sorted.GetCount()));
+            auto* list = Control<QListWidget>(kTestSorted);
+            list->clearFocus();
+            dialog.sorted.SetCurSel(-1);
+            list->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list, c.key);
+            EXPECT_EQ(dialog.sorted.GetCurSel(), c.selected) << c.rows << " rows, key " << c.key;
+            expected.push_back("LBN_SELCHANGE " + std::to_string(c.selected));
+        }
+        // An empty list with the focus still shows it.
+        dialog.sorted.ResetContent();
+        auto* list = Control<QListWidget>(kTestSorted);
+        ASSERT_TRUE(list->hasFocus());
+        const QImage focused = list->viewport()->grab().toImage();
+        list->clearFocus();
+        EXPECT_NE(list->viewport()->grab().toImage(), focused);
+    }});
+    EXPECT_EQ(dialog.log, expected) << "each key's selection is notified once";
+}
+
 TEST_F(WidgetSync, ARefreshTouchesOnlyTheRowsThatChanged)
 {
     const auto refill = [this](const std::vector<const char*>& names) {

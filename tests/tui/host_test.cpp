@@ -54,7 +54,11 @@ class EveryDialogTest : public HostTest, public ::testing::WithParamInterface<Di
 
 TEST_P(EveryDialogTest, ShowsItsCaptionAndEscCancels)
 {
-    m_terminal.Then([](const Canvas& screen) { EXPECT_TRUE(Shows(screen, GetParam().caption)); })
+    m_terminal
+        .Then([](const Canvas& screen) {
+            EXPECT_TRUE(Shows(screen, GetParam().caption));
+            EXPECT_FALSE(Shows(screen, "[?]")) << "a caption button that no key or click reaches";
+        })
         .Press(KeyCode::Escape);
     HelpDialog dialog(GetParam().templateId, nullptr);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
@@ -236,7 +240,11 @@ TEST_F(HostTest, MnemonicsAndArrowsChooseRadioButtons)
     m_terminal.Alt('p').Then(checked(1, 0))
         .Press(KeyCode::Down).Then(checked(0, 1))
         .Press(Key::Char(U'p')).Then(checked(1, 0))   // a letter alone, where the focus types nothing
-        .Alt('o').Then([&dialog](const Canvas&) { EXPECT_EQ(FocusId(dialog), IDC_OPTIONS_OWNER_READ); })
+        // A label's letter takes the focus to the box after it, and never toggles it.
+        .Alt('o').Alt('o').Then([&dialog](const Canvas&) {
+            EXPECT_EQ(FocusId(dialog), IDC_OPTIONS_OWNER_READ);
+            EXPECT_EQ(dialog.IsDlgButtonChecked(IDC_OPTIONS_OWNER_READ), 0u);
+        })
         .Press(KeyCode::Escape);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
@@ -248,6 +256,8 @@ TEST_F(HostTest, HelpButtonOpensTheHelpWindowWithItsContents)
             EXPECT_TRUE(Shows(screen, "Norvane Help"));
             EXPECT_TRUE(Shows(screen, "Add or Modify Stream Queue"));
             EXPECT_TRUE(Shows(screen, "Filter Type")) << "the contents list the other topics too";
+            EXPECT_TRUE(Shows(screen, "there is no mouse")) << "the overview tells the terminal's keys";
+            EXPECT_FALSE(Shows(screen, "question-mark button where"));
         })
         .Type("telnet")   // typing in the contents searches them
         .Then([](const Canvas& screen) {

@@ -28,13 +28,10 @@ bool PressMnemonic(CDialog& dialog, HWND focus, char32_t letter, CommandHost& ho
     if (!target)
         return false;
     if (IsLabel(ControlKindOf(*target))) {
-        HWND next = LabelTarget(target);
-        if (!next)
-            return true;
-        host.FocusByKeyboard(next);
-        // A button there is pressed as well, as its own letter would press it.
-        if (IsButton(ControlKindOf(*next)))
-            host.PressButton(next);
+        // Only the focus moves: a check box after a label is not toggled by the label's letter,
+        // so pressing it twice changes nothing.
+        if (HWND next = LabelTarget(target))
+            host.FocusByKeyboard(next);
         return true;
     }
     host.PressButton(target);

@@ -56,5 +56,5 @@ bool PerformCommand(CDialog& dialog, HWND focus, const Command& command, Command
 // or group box whose caption underlines the letter. Null when there is none.
 HWND MnemonicTarget(const CDialog& dialog, HWND focus, char32_t letter);
 // Where the mnemonic of `label` (a label or group box) takes the focus: the next control in tab
-// order, which is pressed too when it is a button.
+// order, which it only focuses, even when it is a button.
 HWND LabelTarget(HWND label);

@@ -5,12 +5,16 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 #include <algorithm>
 #include <utility>
 
@@ -73,6 +77,70 @@ protected:
     }
 };
 
+// A group box as the templates were laid out for: the etched frame runs through the middle of the
+// caption's line, so that the controls placed a line below the box's top stand clear inside it.
+// Qt's styles draw the line below the whole caption, on those controls' top edges.
+class GroupFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics = fontMetrics();
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1, 0);
+        if (title().isEmpty())
+            return;
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic;
+        const int indent = metrics.averageCharWidth();
+        const QRect room(indent, 0, std::max(0, width() - 2 * indent), metrics.height());
+        const QRect caption = style()->itemTextRect(metrics, room, flags, isEnabled(), title());
+        painter.fillRect(caption.adjusted(-2, 0, 2, 0), palette().window());
+        style()->drawItemText(&painter, caption, flags, palette(), isEnabled(), title(), QPalette::WindowText);
+    }
+};
+
+// A list box as the keyboard knows it: with no row selected, the arrows select the row the focus
+// rectangle stands on (Qt would only move the rectangle, and select nothing where it cannot move),
+// Home and End select the first and last rows, and an empty list shows that it has the focus.
+class ListBox : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int key = event->key();
+        const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+        const bool moves = event->modifiers() == Qt::NoModifier &&
+                           (arrow || key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_PageUp ||
+                            key == Qt::Key_PageDown);
+        if (!moves || !selectedItems().isEmpty()) {
+            QListWidget::keyPressEvent(event);
+            return;
+        }
+        if (!arrow || !currentIndex().isValid())
+            QListWidget::keyPressEvent(event);
+        if (currentIndex().isValid())
+            selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+        event->accept();
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        QListWidget::paintEvent(event);
+        if (!hasFocus() || currentIndex().isValid())
+            return;
+        QPainter painter(viewport());
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+        option.rect = QRect(0, 0, viewport()->width(), fontMetrics().height() + 2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+};
+
 QWidget* CreateLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -100,7 +168,7 @@ QWidget* CreatePushButton(QWidget* parent)
 
 QWidget* CreateListBox(const LiveWindow& window, QWidget* parent)
 {
-    auto* list = new QListWidget(parent);
+    auto* list = new ListBox(parent);
     // The rows stand in the model's order: it sorts a sorted list box itself.
     list->setSortingEnabled(false);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -175,7 +243,7 @@ QWidget* CreateControlWidget(const LiveWindow& window, QWidget* parent)
     case ControlKind::RadioButton:
         return CreateRadioButton(parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(parent);
+        return new GroupFrame(parent);
     case ControlKind::Edit:
         return new QLineEdit(parent);
     case ControlKind::ListBox:

@@ -4,6 +4,7 @@
 // the key policy's commands, and the view does for them what needs the screen.
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -55,6 +56,9 @@ std::optional<Command> DecodeKey(const QKeyEvent& event)
         return Only(plain, DialogCommand::Help);
     case Qt::Key_Space:
         return Only(modifiers == Qt::AltModifier, DialogCommand::SystemMenu);
+    case Qt::Key_F10:
+        // As on the terminal: the window's menu, where a window manager keeps Alt+Space for its own.
+        return Only(plain, DialogCommand::SystemMenu);
     case Qt::Key_F4:
         return Only(plain, DialogCommand::DropDown);
     case Qt::Key_Down:
@@ -157,6 +161,13 @@ bool DialogView::eventFilter(QObject* watched, QEvent* event)
         HandleContextMenu(static_cast<QContextMenuEvent*>(event));
         event->accept();
         return true;
+    case QEvent::WindowActivate:
+        // A dialog behind the one in front may still be made active (a window manager that
+        // focuses what was clicked, a task bar); the keyboard would then be dead, its input
+        // blocked. The window in front takes the activation over.
+        if (QWidget* front = QApplication::activeModalWidget(); watched == this && front && front != this)
+            front->activateWindow();
+        return false;
     case QEvent::FocusIn:
         if (const auto found = m_windows.find(watched); m_applying == 0 && found != m_windows.end() && watched != this)
             UserFocus(found->second);

@@ -42,8 +42,10 @@ private:
 DialogView::DialogView(CDialog& dialog, QWidget* owner, HelpLibrary& help)
     : QDialog(owner), m_dialog(dialog), m_units(BaseUnitsOf(QApplication::font()))
 {
-    // Window modal: the dialogs it was opened from wait for it, while the help window stays usable.
-    setWindowModality(Qt::WindowModal);
+    // Application modal, as desktop dialogs are: a window manager then hands a click on a dialog
+    // behind it to this one. The help window stays usable as a transient of the dialog in front
+    // (QtHost::KeepHelpWithFront).
+    setWindowModality(Qt::ApplicationModal);
     HWND frame = m_dialog.GetSafeHwnd();
     Register(frame, this);
     setFixedSize(ToQRect(MapDialogRect(frame->dialogUnitRect())).size());

@@ -3,7 +3,10 @@
 
 #include <QStringList>
 
+#include "res/resource_ids.h"
+#include "ui/base/message_box.h"
 #include "ui/host/help_library.h"
+#include "ui/qt/qt_text.h"
 
 QString FromHelpText(const std::string& text)
 {
@@ -29,6 +32,9 @@ QString TopicHtml(const HelpTopic& topic)
         if (!items.isEmpty())
             html += QStringLiteral("<ul>%1</ul>").arg(items);
     }
+    // The help file speaks of every platform's ways; a dialog's overview adds this window's own.
+    if (topic.kind == HelpTopicKind::Overview)
+        html += QStringLiteral("<p><i>%1</i></p>").arg(ToQString(LoadString(IDS_HELP_KEYS_QT)).toHtmlEscaped());
     return html;
 }
 

@@ -11,7 +11,8 @@ class HelpLibrary;
 
 // A text of the help file, which is UTF-8.
 QString FromHelpText(const std::string& text);
-// The topic as rich text: its title as a heading, then its paragraphs and list items.
+// The topic as rich text: its title as a heading, then its paragraphs and list items; an overview
+// ends with how help and the window's menu are reached in this window.
 QString TopicHtml(const HelpTopic& topic);
 // The topic as plain text (title and body), for screen readers.
 QString TopicPlainText(const HelpTopic& topic);

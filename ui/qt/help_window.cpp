@@ -2,6 +2,8 @@
 #include "ui/qt/help_window.h"
 
 #include <QFontMetrics>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -77,9 +79,34 @@ void HelpWindow::ShowTopic(HelpTopicKind kind, uint32_t id)
         m_contents->setCurrentRow(row);
     }
     ShowRow(row);
+    if (!isVisible())
+        FitScreen();
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::FitScreen()
+{
+    // On the screen of the dialog it explains, frame and all: its size is set in text, and the
+    // screen may have far less room at a large scale. The user's own size and place are kept where
+    // they fit.
+    const QWindow* owner = windowHandle() ? windowHandle()->transientParent() : nullptr;
+    QScreen* screen = owner ? owner->screen() : this->screen();
+    if (!screen)
+        return;
+    setScreen(screen);
+    const QRect room = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize(size().boundedTo(room.size() * 9 / 10 - frame));
+    QRect placed = frameGeometry();
+    if (!testAttribute(Qt::WA_Moved))
+        placed.moveCenter(owner ? owner->geometry().center() : room.center());
+    placed.moveRight(std::min(placed.right(), room.right()));
+    placed.moveBottom(std::min(placed.bottom(), room.bottom()));
+    placed.moveLeft(std::max(placed.left(), room.left()));
+    placed.moveTop(std::max(placed.top(), room.top()));
+    move(placed.topLeft());
 }
 
 void HelpWindow::ShowRow(int row)
@@ -99,4 +126,19 @@ void HelpWindow::Filter(const QString& text)
     const std::vector<size_t> found = m_library.Search(text.toStdU32String());
     for (int row = 0; row < m_contents->count(); ++row)
         m_contents->item(row)->setHidden(!std::binary_search(found.begin(), found.end(), static_cast<size_t>(row)));
+    // The text beside the list is always of a topic the list shows: the first one found, or none.
+    const int current = m_contents->currentRow();
+    if (current >= 0 && !m_contents->item(current)->isHidden())
+        return;
+    const int first = found.empty() ? -1 : static_cast<int>(found.front());
+    {
+        const QSignalBlocker blocker(m_contents);
+        m_contents->setCurrentRow(first);
+    }
+    if (first >= 0) {
+        ShowRow(first);
+    } else {
+        m_current = nullptr;
+        m_text->clear();
+    }
 }

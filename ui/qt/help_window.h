@@ -30,6 +30,7 @@ private:
     void FillContents();
     void ShowRow(int row);
     void Filter(const QString& text);
+    void FitScreen();
 
     HelpLibrary& m_library;
     QLineEdit* m_search;

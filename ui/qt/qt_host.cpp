@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QWhatsThis>
+#include <QWindow>
 
 #include "ui/base/dialog.h"
 #include "ui/base/message_box.h"
@@ -68,9 +69,13 @@ void QtHost::RunModal(CDialog& dialog)
     // The platform window exists before the dialog places itself, so that its frame counts in
     // the window rectangle wherever the windowing system tells the frame up front.
     view.winId();
-    const RunningDialogs<DialogView>::Run run(m_running, view);
-    dialog.InitDialog();
-    view.Run();
+    {
+        const RunningDialogs<DialogView>::Run run(m_running, view);
+        KeepHelpWithFront();
+        dialog.InitDialog();
+        view.Run();
+    }
+    KeepHelpWithFront();
 }
 
 int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT type)
@@ -84,7 +89,7 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT
         choices |= QMessageBox::Cancel;
     QWidget* owner = m_running.Innermost();
     QMessageBox box(BoxIcon(type), ToQString(caption), ToQString(text), choices, owner);
-    box.setWindowModality(Qt::WindowModal);
+    box.setWindowModality(Qt::ApplicationModal);
     m_messageBox = &box;
     const int answer = box.exec();
     if (!yesNo)
@@ -217,7 +222,20 @@ void QtHost::SyncRunningRows() const
 
 HelpWindow& QtHost::EnsureHelpWindow()
 {
-    if (!m_helpWindow)
+    if (!m_helpWindow) {
         m_helpWindow = std::make_unique<HelpWindow>(m_help);
+        m_helpWindow->winId();
+        KeepHelpWithFront();
+    }
     return *m_helpWindow;
+}
+
+void QtHost::KeepHelpWithFront()
+{
+    // A modal window blocks every other window but its own transients: as one of the dialog in
+    // front (which is itself one of the dialog it was opened from), the help window stays usable.
+    if (!m_helpWindow)
+        return;
+    DialogView* front = m_running.Innermost();
+    m_helpWindow->windowHandle()->setTransientParent(front ? front->windowHandle() : nullptr);
 }

@@ -56,6 +56,7 @@ public:
 private:
     void SyncRunningRows() const;
     HelpWindow& EnsureHelpWindow();
+    void KeepHelpWithFront();
 
     HelpLibrary m_help;
     RunningDialogs<DialogView> m_running;

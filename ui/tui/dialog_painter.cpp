@@ -225,17 +225,13 @@ void PaintControl(const PaintContext& context, const LiveWindow& window)
 
 }   // namespace
 
-void PaintFrame(Canvas& canvas, const Rect& window, std::string_view caption, bool contextHelp)
+void PaintFrame(Canvas& canvas, const Rect& window, std::string_view caption)
 {
     canvas.Fill(window, CellStyle::Window);
     canvas.Box(window, CellStyle::Frame);
     const std::u32string title = U" " + FromAnsi(caption) + U" ";
-    const int room = window.width() - (contextHelp ? 7 : 4);
-    const auto shown = std::min(static_cast<int>(title.size()), std::max(room, 0));
+    const auto shown = std::min(static_cast<int>(title.size()), std::max(window.width() - 4, 0));
     canvas.Text(window.left + (window.width() - shown) / 2, window.top, title, CellStyle::Caption, shown);
-    // The caption's context-help button.
-    if (contextHelp && window.width() >= 8)
-        canvas.Text(window.right - 4, window.top, U"[?]", CellStyle::Frame);
 }
 
 void PaintDialog(Canvas& canvas, DialogView& view, bool active)
@@ -245,7 +241,7 @@ void PaintDialog(Canvas& canvas, DialogView& view, bool active)
     if (!frame)
         return;
     const Rect window = view.WindowRect();
-    PaintFrame(canvas, window, frame->text(), (dialog.GetExStyle() & WS_EX_CONTEXTHELP) != 0);
+    PaintFrame(canvas, window, frame->text());
     canvas.SetClip({window.left + 1, window.top + 1, window.right - 1, window.bottom - 1});
     const PaintContext context{canvas, view, active, dialog.GetFocus()};
     for (const auto& child : frame->children())

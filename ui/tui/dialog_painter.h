@@ -12,7 +12,8 @@ namespace tui {
 // `active`: the dialog the keyboard is in, which shows its focus and the terminal's cursor.
 void PaintDialog(Canvas& canvas, DialogView& view, bool active);
 
-// A window's surface, border and caption (with the context-help button "[?]" when asked).
-void PaintFrame(Canvas& canvas, const Rect& window, std::string_view caption, bool contextHelp);
+// A window's surface, border and caption. No context-help button: nothing here is clicked, and
+// Shift+F1 or Alt+? does what it would.
+void PaintFrame(Canvas& canvas, const Rect& window, std::string_view caption);
 
 }   // namespace tui

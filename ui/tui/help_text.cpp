@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/tui/help_text.h"
 
+#include "res/resource_ids.h"
+#include "ui/base/message_box.h"
 #include "ui/tui/tui_text.h"
 
 namespace tui {
@@ -41,6 +43,12 @@ std::vector<std::u32string> TopicLines(const HelpTopic& topic, int width)
             lineStart = lineEnd + 1;
         }
         start = end + 2;
+    }
+    // The help file speaks of clicks and buttons; a dialog's overview adds the terminal's keys.
+    if (topic.kind == HelpTopicKind::Overview) {
+        lines.emplace_back();
+        for (std::u32string& wrapped : WrapText(FromAnsi(LoadString(IDS_HELP_KEYS_TERMINAL)), width))
+            lines.push_back(std::move(wrapped));
     }
     return lines;
 }

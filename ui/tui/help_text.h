@@ -9,7 +9,8 @@
 namespace tui {
 
 // A topic as lines of at most `width` cells: its title, a blank line, then its paragraphs with a
-// blank line between them; a list item starts "- " and its further lines are indented.
+// blank line between them; a list item starts "- " and its further lines are indented. An overview
+// ends with how help and the window's menu are reached by the terminal's keys.
 std::vector<std::u32string> TopicLines(const HelpTopic& topic, int width);
 
 }   // namespace tui

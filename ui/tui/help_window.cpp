@@ -49,7 +49,7 @@ void HelpWindow::Filter()
 void HelpWindow::Paint(Canvas& canvas)
 {
     const Rect box{0, 0, canvas.width(), std::max(canvas.height() - 1, 3)};
-    PaintFrame(canvas, box, ToAnsi(m_title), false);
+    PaintFrame(canvas, box, ToAnsi(m_title));
     const int side = std::clamp(canvas.width() / 3, 12, 34);
     const Rect contents{box.left + 1, box.top + 2, box.left + 1 + side, box.bottom - 1};
     const Rect text{contents.right + 2, box.top + 1, box.right - 2, box.bottom - 1};

@@ -39,7 +39,7 @@ void MessageOverlay::Paint(Canvas& canvas)
     const int height = std::min(static_cast<int>(lines.size()) + 4, canvas.height());
     const Point at = CentreOn(canvas, width, height);
     const Rect box{at.x, at.y, at.x + width, at.y + height};
-    PaintFrame(canvas, box, ToAnsi(m_caption), false);
+    PaintFrame(canvas, box, ToAnsi(m_caption));
     for (size_t i = 0; i < lines.size(); ++i)
         canvas.Text(box.left + 2, box.top + 1 + static_cast<int>(i), lines[i], CellStyle::Window, width - 4);
     // The buttons stay on the last line inside the frame, whatever the text left room for.

@@ -66,6 +66,13 @@ TEST_F(NestedRuns, InnerDialogRunsAndEndsInsideTheOuterOne)
                                   {HelpRequestKind::Popup, kTestName, HelpContextId(kTestTemplateId, kTestName)}}));
 }
 
+// Keys as the windowing system delivers them to a window, which a modal window may block.
+void TypeInto(QWindow* window, const char* text)
+{
+    for (; *text; ++text)
+        QTest::keyClick(window, *text);
+}
+
 // A window manager may activate the dialog behind the one in front when it is clicked: the keyboard
 // must stay with the dialog in front, and the help window must stay usable beside both.
 TEST_F(NestedRuns, ActivatingTheDialogBehindLeavesTheKeyboardWithTheOneInFront)
@@ -86,7 +93,7 @@ TEST_F(NestedRuns, ActivatingTheDialogBehindLeavesTheKeyboardWithTheOneInFront)
             QApplication::processEvents();
             EXPECT_EQ(QApplication::activeWindow(), host.DialogWidget(*inner));
             ASSERT_TRUE(QGuiApplication::focusWindow());
-            QTest::keyClicks(QGuiApplication::focusWindow(), "lp");
+            TypeInto(QGuiApplication::focusWindow(), "lp");
             EXPECT_EQ(inner->GetDlgItemText(IDC_LPR_QUEUE_NAME), "lp") << "the typing reached the dialog in front";
             host.OpenHelpWindow(HelpContextId(IDD_LPR_QUEUE, IDC_LPR_QUEUE_NAME));
         },
@@ -95,7 +102,7 @@ TEST_F(NestedRuns, ActivatingTheDialogBehindLeavesTheKeyboardWithTheOneInFront)
             ASSERT_TRUE(help);
             ASSERT_TRUE(QTest::qWaitForWindowActive(help));
             help->searchField()->setFocus();
-            QTest::keyClicks(help->windowHandle(), "user");
+            TypeInto(help->windowHandle(), "user");
             EXPECT_EQ(help->searchField()->text(), "user") << "the help window was blocked";
             help->close();
             host.DialogWidget(*inner)->activateWindow();

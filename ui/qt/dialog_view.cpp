@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "res/window_styles.h"
+#include "ui/base/control_kind.h"
 #include "ui/base/window_api.h"
 #include "ui/host/help_library.h"
 #include "ui/host/host_text.h"
@@ -182,6 +183,33 @@ void DialogView::CreateControls()
         auto* combo = qobject_cast<QComboBox*>(widget);
         if (combo && combo->lineEdit() && !child->children().empty())
             Register(child->children().front().get(), combo->lineEdit());
+    }
+    AlignRowLabels();
+}
+
+void DialogView::AlignRowLabels()
+{
+    // A label that starts a row of check boxes or radio buttons is drawn across the row's height,
+    // its text centred as the buttons centre theirs: drawn at its top, as a label is elsewhere, it
+    // would stand above their captions.
+    const auto& children = m_dialog.GetSafeHwnd()->children();
+    for (const auto& label : children) {
+        auto* widget = qobject_cast<QLabel*>(WidgetOf(label.get()));
+        if (!widget || ControlKindOf(*label) != ControlKind::Label)
+            continue;
+        for (const auto& button : children) {
+            const ControlKind kind = ControlKindOf(*button);
+            const Rect row = button->dialogUnitRect();
+            if ((kind != ControlKind::CheckBox && kind != ControlKind::RadioButton) ||
+                row.top != label->dialogUnitRect().top || row.left <= label->dialogUnitRect().left)
+                continue;
+            const int height = WidgetOf(button.get())->height();
+            if (height > widget->height()) {
+                widget->resize(widget->width(), height);
+                widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            }
+            break;
+        }
     }
 }
 

@@ -69,6 +69,7 @@ protected:
 private:
     // Building (dialog_view.cpp).
     void CreateControls();
+    void AlignRowLabels();
     void Register(HWND window, QWidget* widget);
     void SetBuddies();
     void DescribeControls(HelpLibrary& help);

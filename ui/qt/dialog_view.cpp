@@ -221,7 +221,9 @@ void DialogView::Register(HWND window, QWidget* widget)
 
 void DialogView::SetBuddies()
 {
-    // A label shows its mnemonic once it has a buddy; the key policy takes the focus there.
+    // A label shows its mnemonic once it has a buddy. The letter stays the key policy's, which
+    // only moves the focus there: HandleShortcutOverride takes the key before the label's own
+    // shortcut, which would also click a button buddy.
     for (const auto& child : m_dialog.GetSafeHwnd()->children()) {
         auto* label = qobject_cast<QLabel*>(WidgetOf(child.get()));
         HWND target = label && MnemonicOf(child->text()) != 0 ? LabelTarget(child.get()) : nullptr;

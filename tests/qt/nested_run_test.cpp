@@ -105,9 +105,11 @@ TEST_F(NestedRuns, ActivatingTheDialogBehindLeavesTheKeyboardWithTheOneInFront)
             TypeInto(help->windowHandle(), "user");
             EXPECT_EQ(help->searchField()->text(), "user") << "the help window was blocked";
             help->close();
-            host.DialogWidget(*inner)->activateWindow();
         },
-        [&] { QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape); },
+        [&] {
+            WaitUntilActive(host, *inner);
+            QTest::keyClick(host.DialogWidget(*inner)->windowHandle(), Qt::Key_Escape);
+        },
         [&] { QTest::keyClick(host.DialogWidget(dialog), Qt::Key_Escape); },
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);

@@ -109,6 +109,7 @@ std::optional<Failure> RunApply(const Invocation& invocation, Streams& streams, 
     const auto failure = WriteUnderLock(
         request,
         [&](Configuration& now) -> std::optional<Failure> {
+            KeepUnshownBytes(document, now);
             if (document.servers)
                 if (auto refused = CheckServers(document.servers->get(), now, origin))
                     return refused;

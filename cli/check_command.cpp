@@ -4,7 +4,7 @@
 #include "cli/cli_text.h"
 #include "cli/files.h"
 #include "cli/hazards.h"
-#include "cli/latin1.h"
+#include "cli/file_text.h"
 #include "config/server_file.h"
 
 #include <nlohmann/json.hpp>
@@ -24,7 +24,7 @@ std::string Subject(const Hazard& hazard)
 
 nlohmann::ordered_json TextOrNull(const std::string& bytes)
 {
-    return bytes.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(Latin1ToUtf8(bytes));
+    return bytes.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(ShownText(bytes));
 }
 
 } // namespace

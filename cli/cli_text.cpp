@@ -145,8 +145,6 @@ const char* Template(CliText text)
         return "%1 has no setting '%2'";
     case CliText::MissingKey:
         return "%1 lacks '%2'";
-    case CliText::NotLatin1:
-        return "%1 holds a character that kqnet.ini cannot store (it holds Latin-1 text)";
     case CliText::NotUtf8:
         return "%1 is not UTF-8 text";
     case CliText::StreamQueuesNotSaved:

@@ -79,7 +79,6 @@ enum class CliText {
     MustBeWholeNumber,
     UnknownKey,
     MissingKey,
-    NotLatin1,
     NotUtf8,
     StreamQueuesNotSaved,
     LprQueuesNotSaved,

@@ -3,15 +3,17 @@
 
 #include "cli/cli_text.h"
 #include "cli/json_writer.h"
-#include "cli/latin1.h"
+#include "cli/file_text.h"
 #include "config/field_rules.h"
 #include "config/text_field.h"
+#include "platform/ansi_text.h"
 #include "res/resource_ids.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <initializer_list>
+#include <unordered_map>
 
 namespace {
 
@@ -21,7 +23,7 @@ constexpr uint32_t kHighestPort = 65536;
 
 std::string Utf8(const char (&field)[kTextFieldSize])
 {
-    return Latin1ToUtf8(FieldText(field));
+    return ShownText(FieldText(field));
 }
 
 void WriteServer(JsonWriter& json, const ServerEntry& entry)
@@ -100,7 +102,7 @@ public:
             return Shape(CliText::MustBeObject, path);
         for (const auto& [key, member] : value.items()) {
             if (std::find(keys.begin(), keys.end(), key) == keys.end())
-                return Fail(ExitStatus::Usage, Text(CliText::UnknownKey, {Where(path), Latin1ToUtf8(key)}));
+                return Fail(ExitStatus::Usage, Text(CliText::UnknownKey, {Where(path), ShownText(key)}));
         }
         return true;
     }
@@ -133,10 +135,8 @@ public:
             return true;
         if (!found->is_string())
             return Shape(CliText::MustBeText, path + "." + key);
-        bool unstorable = false;
-        result = Utf8ToLatin1(found->get_ref<const std::string&>(), &unstorable);
-        if (!result)
-            return Shape(unstorable ? CliText::NotLatin1 : CliText::NotUtf8, path + "." + key);
+        // The parser has checked that the document is UTF-8.
+        result = found->get<std::string>();
         return true;
     }
 
@@ -322,7 +322,7 @@ std::string ConfigurationJson(const Configuration& configuration, const std::str
     json.Key("options");
     json.BeginObject();
     json.Key("defaultUserName");
-    json.String(Latin1ToUtf8(configuration.Stored(GlobalOption::UserName).value_or("")));
+    json.String(ShownText(configuration.Stored(GlobalOption::UserName).value_or("")));
     json.Key("networkWarnings");
     json.Bool(configuration.warnings != 0);
     json.Key("restoreConnections");
@@ -338,6 +338,41 @@ std::string ConfigurationJson(const Configuration& configuration, const std::str
     json.EndObject();
     out += '\n';
     return out;
+}
+
+void KeepUnshownBytes(Document& document, const Configuration& now)
+{
+    std::unordered_map<std::string, std::string> bytesOf;
+    const auto remember = [&bytesOf](std::string_view bytes) {
+        if (!IsWellFormedAnsi(bytes))
+            bytesOf.try_emplace(ShownText(bytes), bytes);
+    };
+    for (const ServerEntry* entry = now.servers.get(); entry; entry = entry->next) {
+        remember(FieldText(entry->name));
+        for (const LprQueue* queue = entry->lprQueues; queue; queue = queue->next)
+            for (const auto* field : {&queue->queueName, &queue->filter, &queue->userName, &queue->personalName})
+                remember(FieldText(*field));
+    }
+    if (const auto& userName = now.Stored(GlobalOption::UserName))
+        remember(*userName);
+    if (bytesOf.empty())
+        return;
+    // A shown text is longer than its bytes, so they fit where it did.
+    const auto restore = [&bytesOf](char (&field)[kTextFieldSize]) {
+        if (const auto found = bytesOf.find(std::string(FieldText(field))); found != bytesOf.end())
+            StoreFieldText(field, found->second);
+    };
+    if (document.options.userName)
+        if (const auto found = bytesOf.find(*document.options.userName); found != bytesOf.end())
+            document.options.userName = found->second;
+    if (!document.servers)
+        return;
+    for (ServerEntry* entry = document.servers->get(); entry; entry = entry->next) {
+        restore(entry->name);
+        for (LprQueue* queue = entry->lprQueues; queue; queue = queue->next)
+            for (auto* field : {&queue->queueName, &queue->filter, &queue->userName, &queue->personalName})
+                restore(*field);
+    }
 }
 
 std::optional<Failure> ParseDocument(std::string_view text, std::string_view origin, Document& document)

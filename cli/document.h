@@ -14,8 +14,8 @@
 // In a document every part may be left out: without "servers" the server list stays as it is, and
 // an option left out keeps its value. A server's flags default to false (defaultStreamQueue to
 // true, as for a server the window adds), its queue lists to empty. "fileProtection" may also be
-// "parent" or an octal mask such as "0644", as on the command line. Texts are UTF-8, stored as the
-// Latin-1 bytes the window shows.
+// "parent" or an octal mask such as "0644", as on the command line. Texts are UTF-8, stored as they
+// are; a text of the file that is not UTF-8 is shown with U+FFFD (file_text.h).
 #include "cli/configuration.h"
 #include "cli/exit_status.h"
 #include "cli/option_writes.h"
@@ -35,3 +35,8 @@ struct Document {
 // its field, a NUL) is refused here by the field rule it breaks; the other rules are the caller's,
 // as they depend on what the file holds.
 [[nodiscard]] std::optional<Failure> ParseDocument(std::string_view text, std::string_view origin, Document& document);
+
+// Each text of `document` that is what `show --json` shows of a text of `now` that is not UTF-8
+// takes that text's bytes again: a document given back unchanged leaves them as the file has them,
+// and only a text the user edited is written as typed.
+void KeepUnshownBytes(Document& document, const Configuration& now);

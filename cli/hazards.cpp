@@ -2,7 +2,7 @@
 #include "cli/hazards.h"
 
 #include "cli/cli_text.h"
-#include "cli/latin1.h"
+#include "cli/file_text.h"
 #include "cli/profile_lines.h"
 #include "config/field_rules.h"
 #include "config/global_options.h"

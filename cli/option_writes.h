@@ -2,7 +2,7 @@
 #pragma once
 // What a command asks of the global options, and how it writes them: like the Global Options
 // dialog, each option it changes and each one the file lacks, in the dialog's order, so that the
-// file then holds every option. Texts are as kqnet.ini holds them (Latin-1 bytes).
+// file then holds every option. Texts are as kqnet.ini holds them (bytes).
 #include "cli/configuration.h"
 #include "cli/exit_status.h"
 

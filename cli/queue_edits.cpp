@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/edits.h"
 
-#include "cli/latin1.h"
+#include "cli/file_text.h"
 #include "config/field_rules.h"
 #include "config/filter_types.h"
 #include "config/global_options.h"

@@ -2,10 +2,11 @@
 #include "cli/edits.h"
 
 #include "cli/files.h"
-#include "cli/latin1.h"
+#include "cli/file_text.h"
 #include "config/field_rules.h"
 #include "config/server_merge.h"
 #include "config/text_field.h"
+#include "platform/ansi_text.h"
 #include "platform/profile.h"
 
 #include <cerrno>
@@ -36,11 +37,9 @@ std::string Quoted(std::string_view bytes)
 // A command-line text as the file's bytes.
 std::optional<Failure> ToBytes(const std::string& text, std::string_view argument, std::string& bytes)
 {
-    bool unstorable = false;
-    std::optional<std::string> converted = Utf8ToLatin1(text, &unstorable);
-    if (!converted)
-        return UsageError(unstorable ? CliText::NotLatin1 : CliText::NotUtf8, {argument});
-    bytes = std::move(*converted);
+    if (!IsWellFormedAnsi(text))
+        return UsageError(CliText::NotUtf8, {argument});
+    bytes = text;
     return std::nullopt;
 }
 

@@ -2,7 +2,7 @@
 #include "cli/show_table.h"
 
 #include "cli/cli_text.h"
-#include "cli/latin1.h"
+#include "cli/file_text.h"
 #include "cli/option_writes.h"
 #include "config/text_field.h"
 

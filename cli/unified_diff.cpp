@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/unified_diff.h"
 
-#include "cli/latin1.h"
+#include "cli/file_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -103,7 +103,7 @@ std::string Range(size_t start, size_t count)
 void PrintLine(std::string& out, char mark, const Line& line)
 {
     out += mark;
-    out += Latin1ToUtf8(line.text);
+    out += ShownText(line.text);
     out += '\n';
     if (line.eol.empty())
         out += "\\ No newline at end of file\n";
@@ -144,7 +144,7 @@ std::string UnifiedDiff(std::string_view before, std::string_view after, std::st
         lineB[i + 1] = lineB[i] + (ops[i] != Op::Remove);
     }
     constexpr size_t kContext = 3;
-    std::string out = "--- " + Latin1ToUtf8(label) + "\n+++ " + Latin1ToUtf8(label) + "\n";
+    std::string out = "--- " + ShownText(label) + "\n+++ " + ShownText(label) + "\n";
     size_t i = 0;
     while (i < ops.size()) {
         if (ops[i] == Op::Keep) {

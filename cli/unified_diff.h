@@ -6,5 +6,5 @@
 
 // The unified diff (the form of "diff -u", three lines of context) that turns `before` into
 // `after`, both sides labelled `label`; empty when they are equal. Lines end at LF, CRLF or CR, as
-// the profile functions read them; the file's Latin-1 text is given as UTF-8.
+// the profile functions read them; bytes that start no character show as U+FFFD.
 [[nodiscard]] std::string UnifiedDiff(std::string_view before, std::string_view after, std::string_view label);

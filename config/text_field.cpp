@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/text_field.h"
 
-#include <algorithm>
 #include <cstring>
+
+#include "platform/ansi_text.h"
 
 std::string_view FieldText(const char (&field)[kTextFieldSize])
 {
@@ -11,7 +12,7 @@ std::string_view FieldText(const char (&field)[kTextFieldSize])
 
 void StoreFieldText(char (&field)[kTextFieldSize], std::string_view text)
 {
-    const size_t length = std::min(text.size(), kTextFieldSize - 1);
+    const size_t length = AnsiFitLength(text, kTextFieldSize - 1);
     std::memcpy(field, text.data(), length);
     std::memset(field + length, 0, kTextFieldSize - length);
 }

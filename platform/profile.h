@@ -34,7 +34,9 @@ std::string ProfileNameKey(std::string_view name);
 uint32_t GetSystemDirectoryA(char* buffer, uint32_t size);
 
 // Copies the value (or the default, treated like a value) cut to size - 1 bytes and terminated;
-// returns the number of bytes copied. A key present with an empty value gives "" and 0.
+// returns the number of bytes copied. The cut counts bytes as the platform's does, even where it
+// falls inside a character: a caller can tell a value that filled its buffer by the count, and
+// the broken end shows as U+FFFD (ansi_text.h) rather than vanishing. A key present with an empty value gives "" and 0.
 // Absent file, section or key gives the default. Size 0 writes nothing and returns 0.
 uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
                                   char* buffer, uint32_t size, const char* path);

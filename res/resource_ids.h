@@ -145,8 +145,10 @@ inline constexpr uint32_t IDS_OPTIONS_USER_NAME_EDGE_BLANK = 266;
 inline constexpr uint32_t IDS_OPTIONS_USER_NAME_EDGE_QUOTE = 267;
 inline constexpr uint32_t IDS_OPTIONS_COMPONENT_NOT_TOLD = 268;  // %1 the file refused, with its reason
 inline constexpr uint32_t IDS_OPTION_CHANGED_ELSEWHERE = 275;   // Yes/No/Cancel; %1 the setting
-// Shown by a host while a save waits for another program's lock.
+// Shown by a host while a save waits for another program's lock, and when a field refuses text
+// for its length.
 inline constexpr uint32_t IDS_WAITING_FOR_LOCK = 280;
+inline constexpr uint32_t IDS_FIELD_FULL = 281;                 // %1 the field's limit in bytes
 // What every host shows of its own (300-319): the About box, the help window and its menus.
 inline constexpr uint32_t IDS_ABOUT_CAPTION = 300;              // %1 the application title
 inline constexpr uint32_t IDS_ABOUT_VERSION = 301;              // %1 the application title, %2 the version

@@ -43,8 +43,8 @@ const CommandCase kCases[] = {
     {"add: a name that differs only in case", {"server", "add", "ALPHA"}, 3, "",
      "norvanectl: The server name is already in the Servers and Printers list.", false},
     {"add: an empty name", {"server", "add", ""}, 3, "", "norvanectl: The server name cannot be empty.", false},
-    {"add: beyond Latin-1", {"server", "add", "\xE2\x82\xAC"}, 2, "", "NAME holds a character that kqnet.ini cannot store",
-     false},
+    {"add: any character", {"server", "add", "\xC5\x81\xC3\xB3" "d\xC5\xBA"}, 0, "kqnet.ini: written", nullptr, true},
+    {"add: not UTF-8", {"server", "add", "m\xFCller"}, 2, "", "NAME is not UTF-8 text", false},
     {"change", {"server", "change", "Beta", "--stream"}, 0, "kqnet.ini: written", nullptr, true},
     {"change to what it is", {"server", "change", "beta", "--lpr", "--printer-mounts"}, 0, "kqnet.ini: nothing to change",
      nullptr, false},
@@ -194,6 +194,30 @@ TEST_F(CliTest, ApplyDiffShowsTheChangeToTheFile)
     const CliRun apply = RunCli({"apply", "--diff", "-"}, document);
     EXPECT_EQ(apply.status, 0);
     EXPECT_EQ(apply.out, diff + path + ": written\n");
+}
+
+// UTF-8 passes as it is. A name in another encoding shows its stray byte as U+FFFD; a document that
+// gives it back leaves the file's bytes, and only a name edited in the document is written anew.
+TEST_F(CliTest, TextsAreUtf8AndBytesThatAreNotComeBackUnchanged)
+{
+    const std::string lodz = "\xC5\x81\xC3\xB3" "d\xC5\xBA";
+    SetIni("[ServerList]\nServer1=m\xFCller,1,0,0,0\nServer2=" + lodz + ",1,0,0,0\nNumServers=2\n");
+    const std::string shown = RunCli({"show", "--json"}).out;
+    EXPECT_NE(shown.find("\"name\": \"m\xEF\xBF\xBDller\""), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\"name\": \"" + lodz + "\""), std::string::npos) << shown;
+
+    CliRun run = RunCli({"apply", "-"}, shown);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(Ini().find("Server1=m\xFCller,1,0,0,0\nServer2=" + lodz + ","), std::string::npos) << Ini();
+    EXPECT_EQ(Ini().find("\xEF\xBF\xBD"), std::string::npos) << Ini();
+    run = RunCli({"apply", "-"}, shown);
+    EXPECT_EQ(run.out, m_dir.iniPath() + ": nothing to change\n");
+
+    std::string edited = shown;
+    edited.replace(edited.find("m\xEF\xBF\xBDller"), 8, "m\xC3\xBCller");
+    run = RunCli({"apply", "-"}, edited);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(Ini().find("Server1=m\xC3\xBCller,1,0,0,0\n"), std::string::npos) << Ini();
 }
 
 TEST_F(CliTest, IfMatchHoldsOnlyForTheVersionShown)

@@ -20,7 +20,7 @@ namespace {
 constexpr const char* kAlphaWithLp =
     "[Auth]\nUserName=guest\n"
     "\n[ServerList]\nServer1=alpha,1,1,0,1\nNumServers=1\n"
-    "\n[LPRQueues]\nalphaQueue1=lp,v,guest,Lab 2\nalphaNumQueues=1\n"
+    "\n[LPRQueues]\nalphaQueue1=lp,v,guest,\xC5\x81\xC3\xB3" "d\xC5\xBA 2\nalphaNumQueues=1\n"
     "\n[Printing]\nalpha_StreamEnabled=0\nalpha_LPREnabled=1\n"
     "\n[Servers]\nKnownServers=alpha\nKnownPrintServers=alpha\n";
 
@@ -45,7 +45,7 @@ TEST(ServerJourneys, AddingAServerWithAnLprQueueWritesTheWholeList)
             ASSERT_EQ(host.CurrentTemplate(), IDD_LPR_QUEUE);
             EXPECT_EQ(host.Current()->GetDlgItemText(IDC_LPR_USER_NAME), "guest") << "the default user name is proposed";
             host.Type(IDC_LPR_QUEUE_NAME, "lp");
-            host.Type(IDC_LPR_PERSONAL_NAME, "Lab 2");
+            host.Type(IDC_LPR_PERSONAL_NAME, "\u0141\u00F3d\u017A 2");
             host.Click(IDOK);
         },
         [&] {
@@ -91,7 +91,7 @@ TEST(ServerJourneys, TheSameChangeByKeyboardAlone)
     JourneyHost host;
     const auto typeHere = [](const char* text) {
         ASSERT_TRUE(QApplication::focusWidget()) << "nothing has the focus";
-        QTest::keyClicks(QApplication::focusWidget(), text);
+        TypeText(QApplication::focusWidget(), text);
     };
     const auto press = [](Qt::Key key) {
         ASSERT_TRUE(QApplication::focusWidget()) << "nothing has the focus";
@@ -121,7 +121,7 @@ TEST(ServerJourneys, TheSameChangeByKeyboardAlone)
             inFront(IDD_LPR_QUEUE);
             typeHere("lp");
             TabTo(host, IDC_LPR_PERSONAL_NAME);
-            typeHere("Lab 2");
+            typeHere("\u0141\u00F3d\u017A 2");
             press(Qt::Key_Return);
         },
         [&] {
@@ -192,6 +192,35 @@ TEST(ServerJourneys, ModifiedServerIsWrittenFirstAndItsOldKeysStay)
               "delta_StreamEnabled=1\ndelta_LPREnabled=1\n"
               "\n[Servers]\nKnownServers=alpha\nKnownPrintServers=delta\n"
               "\n[StreamQueues]\ndeltaStreamDefaultQueue=1\ndeltaQueue1=9100,1\ndeltaNumQueues=1\n");
+}
+
+// A name written by hand in another encoding shows its stray byte as U+FFFD, and a change of the
+// server's flags writes the name back as the file had it.
+TEST(ServerJourneys, ANameThatIsNotUtf8IsShownReplacedAndKeptUnlessEdited)
+{
+    TempSystemDir systemDir;
+    WriteFileBytes(systemDir.iniPath(), "[ServerList]\nServer1=m\xFCller,1,0,0,0\nNumServers=1\n");
+    FakeResolver resolver;
+    resolver.AddHostName("m\xFCller");
+    JourneyHost host;
+
+    const int result = PlayJourney(host, {
+        [&] {
+            host.ChooseRow(IDC_MAIN_SERVER_LIST, "m\uFFFDller");
+            host.Click(IDC_MAIN_MODIFY);
+        },
+        [&] {
+            ASSERT_EQ(host.CurrentTemplate(), IDD_SERVER);
+            host.Click(IDC_SERVER_NFS_PRINTERS);
+            host.Click(IDOK);
+        },
+        [&] { host.Click(IDOK); },
+    }, RunMainWindow);
+
+    EXPECT_EQ(result, IDOK);
+    const std::string written = ReadFileBytes(systemDir.iniPath());
+    EXPECT_NE(written.find("Server1=m\xFCller,1,1,0,0\n"), std::string::npos) << written;
+    EXPECT_EQ(written.find("\xEF\xBF\xBD"), std::string::npos) << written;
 }
 
 // Another program changes the server being edited and adds one while the window is open: OK asks,

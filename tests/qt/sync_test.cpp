@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include "tests/support/qt/qt_test_support.h"
@@ -68,6 +69,29 @@ TEST_F(WidgetSync, TextSetByTheDialogReachesTheFieldWithoutEcho)
     });
     // The layer raises EN_CHANGE for the text it set; the widget adds none of its own.
     EXPECT_EQ(dialog.log, (Log{"EN_CHANGE 1002 'xyz'"}));
+}
+
+// The model's text is UTF-8; bytes that are not show as U+FFFD and stay until the user edits.
+// A limit counts bytes: what would pass it is refused whole, with the beep and a note that says why.
+TEST_F(WidgetSync, TextIsUtf8AndTheLimitCountsBytesCuttingNoCharacter)
+{
+    Run({
+        [this] { dialog.SetDlgItemText(kTestName, "m\xFCller"); },
+        [this] {
+            EXPECT_EQ(Control<QLineEdit>(kTestName)->text(), QString::fromUtf8("m\uFFFDller"));
+            QTest::keyClick(Control<QLineEdit>(kTestName), Qt::Key_End);
+            EXPECT_EQ(dialog.GetDlgItemText(kTestName), "m\xFCller") << "shown, not edited: the bytes stay";
+            dialog.SetDlgItemText(kTestName, "");
+            dialog.GetDlgItem(kTestName)->SetTextLimit(8);
+            TypeText(Control<QLineEdit>(kTestName), "\u0141\u00F3d\u017A\u017C");
+            EXPECT_EQ(dialog.GetDlgItemText(kTestName), "\xC5\x81\xC3\xB3" "d\xC5\xBA") << "7 bytes; one more char would make 9";
+            EXPECT_EQ(host.beeps, 1);
+            EXPECT_TRUE(QToolTip::text().contains("at most 8 bytes")) << QToolTip::text().toStdString();
+            TypeText(Control<QLineEdit>(kTestName), "x");
+            EXPECT_EQ(dialog.GetDlgItemText(kTestName), "\xC5\x81\xC3\xB3" "d\xC5\xBAx");
+            EXPECT_EQ(host.beeps, 1);
+        },
+    });
 }
 
 TEST_F(WidgetSync, CheckBoxesFollowTheModelsRules)

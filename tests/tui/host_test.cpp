@@ -218,14 +218,28 @@ TEST_F(HostTest, FieldEditingKeysAndTheTextLimit)
         .Press(KeyCode::Left).Type("5").Then(port("150"))
         .Press(ShiftKey(KeyCode::Home)).Type("7").Then(port("70"))
         .Press(KeyCode::Tab).Press(KeyCode::BackTab).Type("8").Then(port("8"))
+        // A character of two bytes is one step of the caret, and goes whole.
+        .Type("\xC5\x81\xC3\xB3" "d").Press(KeyCode::Left).Press(KeyCode::Backspace).Then(port("8\xC5\x81" "d"))
+        .Then([](const Canvas& screen) { EXPECT_GE(screen.FindRow("8\xC5\x81" "d"), 0); })
         .Press(KeyCode::Escape);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 
-    // The server name field holds a bounded name: a key past the limit rings the bell instead.
-    m_terminal.Press(KeyCode::Enter).Type(std::string(300, 'n')).Press(KeyCode::Escape).Press(KeyCode::Escape);
+    // The server name field holds 241 bytes: a character that would pass them rings the bell and
+    // the hint line says why, until the next key; no character is cut to fit.
+    m_terminal.Press(KeyCode::Enter).Type(std::string(240, 'n')).Type("\xC3\xBC")
+        .Then([this](const Canvas& screen) {
+            EXPECT_EQ(m_terminal.beeps(), 1);
+            EXPECT_EQ(screen.FindRow("at most 241 bytes"), screen.height() - 1) << screen.RowText(screen.height() - 1);
+        })
+        .Type("x")
+        .Then([this](const Canvas& screen) {
+            EXPECT_EQ(m_terminal.beeps(), 1) << "one byte is left";
+            EXPECT_LT(screen.FindRow("at most 241 bytes"), 0);
+            EXPECT_GE(screen.FindRow("nnnx"), 0);
+        })
+        .Press(KeyCode::Escape).Press(KeyCode::Escape);
     ServerListDialog main;
     EXPECT_EQ(main.DoModal(), IDCANCEL);
-    EXPECT_GT(m_terminal.beeps(), 0);
 }
 
 TEST_F(HostTest, MnemonicsAndArrowsChooseRadioButtons)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Texts as cells: wrapping and the two encodings the host meets.
+// Texts as cells: wrapping, and UTF-8 with the stray bytes a hand-written file may hold.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,12 +42,18 @@ TEST(WrapTextTest, BreaksAtBlanksInsideLongWordsAndAtNewlines)
     EXPECT_TRUE(WrapText(U"text", 0).empty());
 }
 
-TEST(EncodingTest, SingleByteTextKeepsEveryByteAndUtf8SurvivesBadInput)
+TEST(EncodingTest, ControlTextIsUtf8AndEachStrayByteIsACellOfItsOwn)
 {
-    const std::string bytes = "caf\xE9";
-    EXPECT_EQ(FromAnsi(bytes), U"caf\u00E9");
+    const std::string bytes = "m\xC3\xBCller \xC5\x81\xC3\xB3" "d\xC5\xBA";
+    EXPECT_EQ(FromAnsi(bytes), U"m\u00FCller \u0141\u00F3d\u017A");
     EXPECT_EQ(ToAnsi(FromAnsi(bytes)), bytes);
-    EXPECT_EQ(ToAnsi(U"\u20AC"), "?") << "a character beyond one byte";
+    EXPECT_EQ(ToAnsi(U"\u20AC"), "\xE2\x82\xAC");
+    const std::string latin1 = "m\xFCller\xC3";
+    EXPECT_EQ(FromAnsi(latin1), U"m\uFFFDller\uFFFD");
+    EXPECT_EQ(CharacterCount(latin1), 7);
+    EXPECT_EQ(CharacterOffset(bytes, 2), 3u) << "past the two bytes of u-umlaut";
+    EXPECT_EQ(CharacterOffset(latin1, 2), 2u);
+    EXPECT_EQ(CharacterOffset(latin1, 99), latin1.size());
     EXPECT_EQ(FromUtf8("caf\xC3\xA9 \xE2\x86\x92"), U"caf\u00E9 \u2192");
     EXPECT_EQ(ToUtf8(FromUtf8("caf\xC3\xA9 \xF0\x9F\x98\x80")), "caf\xC3\xA9 \xF0\x9F\x98\x80");
     EXPECT_EQ(FromUtf8("a\xC3"), U"a\uFFFD") << "a sequence cut short";

@@ -28,7 +28,8 @@ TEST(Captions, TheMarkerIsTakenOutAndUnderlinesTheLetterAfterIt)
     }
     EXPECT_EQ(MnemonicOf("&Add..."), U'a');
     EXPECT_EQ(MnemonicOf("R&&D"), 0u);
-    EXPECT_EQ(MnemonicOf("Caf&\xC9"), U'\u00E9') << "a Latin-1 letter, folded";
+    EXPECT_EQ(MnemonicOf("Caf&\xC3\x89"), U'\u00E9') << "a letter of two bytes, folded";
+    EXPECT_EQ(MnemonicOf("&\xD0\x96"), U'\u0436');
 }
 
 TEST(CaseFolding, LatinGreekAndCyrillicCapitalsFoldOthersStay)

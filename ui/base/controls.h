@@ -38,7 +38,7 @@ public:
 
 class EditControl : public ControlRef {
 public:
-    // Limits what the user can type (not what code sets); 0 lifts the limit.
+    // Limits what the user can type to `maxChars` bytes (not what code sets); 0 lifts the limit.
     void LimitText(int maxChars);
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/base/user_input.h"
 
+#include "platform/ansi_text.h"
 #include "res/window_styles.h"
 #include "ui/base/control_kind.h"
 #include "ui/base/window_api.h"
@@ -56,8 +57,8 @@ void UserTypeText(HWND edit, std::string_view text)
 {
     if (!Reachable(edit) || edit->kind() != WindowKind::Edit)
         return;
-    if (edit->textLimit() > 0 && text.size() > static_cast<size_t>(edit->textLimit()))
-        text = text.substr(0, static_cast<size_t>(edit->textLimit()));
+    if (edit->textLimit() > 0)
+        text = text.substr(0, AnsiFitLength(text, static_cast<size_t>(edit->textLimit())));
     edit->SetWindowText(text);
 }
 

@@ -9,8 +9,8 @@
 #include "ui/base/dialog.h"
 #include "ui/base/win_defs.h"
 
-// The user changed an edit field's text to `text` (cut to the field's limit, if it has one):
-// EN_CHANGE once.
+// The user changed an edit field's text to `text` (cut to the field's limit in bytes, if it has one,
+// where no character is cut in half): EN_CHANGE once.
 void UserTypeText(HWND edit, std::string_view text);
 // A click on a button: automatic check boxes toggle, automatic radio buttons check themselves and
 // clear the other automatic radio buttons of their group, then BN_CLICKED (for a push button,

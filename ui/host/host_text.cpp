@@ -1,58 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/host/host_text.h"
 
-namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Length of the UTF-8 sequence that starts with `lead`, 0 for a byte that cannot start one.
-int SequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return lead >= 0xC2 ? 2 : 0;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return lead <= 0xF4 ? 4 : 0;
-    return 0;
-}
-
-}   // namespace
+#include "platform/ansi_text.h"
+#include "res/resource_ids.h"
+#include "ui/base/format_string.h"
 
 std::u32string FromUtf8(std::string_view text)
 {
     std::u32string result;
     result.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = SequenceLength(lead);
-        if (length == 0 || i + static_cast<size_t>(length) > text.size()) {
-            result.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values past the last code point are not characters.
-        const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
-        if (!valid || overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
-            result.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        result.push_back(c);
-        i += static_cast<size_t>(length);
+    for (size_t at = 0; at < text.size();) {
+        const AnsiChar c = DecodeAnsiChar(text, at);
+        result.push_back(c.code);
+        at += c.length;
     }
     return result;
 }
@@ -63,7 +23,7 @@ std::string ToUtf8(std::u32string_view text)
     result.reserve(text.size());
     for (char32_t c : text) {
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            c = kReplacement;
+            c = kReplacementCharacter;
         if (c < 0x80) {
             result.push_back(static_cast<char>(c));
         } else if (c < 0x800) {
@@ -134,5 +94,10 @@ char32_t MnemonicOf(std::string_view caption)
     const Caption parsed = ParseCaption(caption);
     if (parsed.hotkey < 0)
         return 0;
-    return FoldCase(static_cast<unsigned char>(parsed.text[static_cast<size_t>(parsed.hotkey)]));
+    return FoldCase(DecodeAnsiChar(parsed.text, static_cast<size_t>(parsed.hotkey)).code);
+}
+
+std::string FieldFullText(int limitBytes)
+{
+    return AfxFormatString2(IDS_FIELD_FULL, std::to_string(limitBytes), "");
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Text rules both hosts apply the same way: the help file's UTF-8, the one way letters are
-// compared without regard to case, and the mnemonic marker of a caption.
+// Text rules both hosts apply the same way: UTF-8 (the help file's, and the controls' texts, which
+// are the platform's single-byte text), the one way letters are compared without regard to case,
+// and the mnemonic marker of a caption.
 #include <string>
 #include <string_view>
 
-// Malformed sequences become U+FFFD.
+// Each byte that starts no character becomes one U+FFFD (platform/ansi_text.h), so the characters
+// of a text and its bytes correspond one to one or more.
 std::u32string FromUtf8(std::string_view text);
 std::string ToUtf8(std::u32string_view text);
 
@@ -15,7 +17,7 @@ char32_t FoldCase(char32_t c);
 std::u32string FoldCase(std::u32string_view text);
 
 // A caption without its mnemonic marker: "&&" stands for '&', "&x" underlines x, a lone '&' at the
-// end stands for nothing. Captions are single-byte text, so an index is a character's too.
+// end stands for nothing. `hotkey` is a byte index, the first byte of the underlined character.
 struct Caption {
     std::string text;
     int hotkey = -1;   // index in `text` of the underlined character; -1 when none
@@ -23,3 +25,6 @@ struct Caption {
 Caption ParseCaption(std::string_view caption);
 // The folded mnemonic letter of a caption; 0 when it has none.
 char32_t MnemonicOf(std::string_view caption);
+
+// Why an edit field whose limit is `limitBytes` refuses what was typed or pasted.
+std::string FieldFullText(int limitBytes);

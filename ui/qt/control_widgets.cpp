@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QValidator>
 #include <qdrawutil.h>
 #include <algorithm>
 #include <utility>
@@ -51,6 +52,26 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
+// An edit field's limit counts the bytes of its text, where a character can take up to four; Qt's
+// own limit counts UTF-16 units. A change that would pass the limit is refused whole (the field
+// then signals inputRejected), never cut; one that shortens a text set longer by code is allowed.
+class ByteLimit : public QValidator {
+public:
+    ByteLimit(const LiveWindow& window, QObject* parent) : QValidator(parent), m_window(window) {}
+
+    State validate(QString& input, int& /*position*/) const override
+    {
+        const int limit = m_window.textLimit();
+        if (limit <= 0)
+            return Acceptable;
+        const auto bytes = static_cast<size_t>(input.toUtf8().size());
+        return bytes <= static_cast<size_t>(limit) || bytes <= m_window.text().size() ? Acceptable : Invalid;
+    }
+
+private:
+    const LiveWindow& m_window;
 };
 
 // A sunken separator: a dark line over a light one, drawn so that the dark one shows even when
@@ -221,8 +242,6 @@ void ApplyStyle(QWidget& widget, const LiveWindow& window)
 {
     if (auto* button = qobject_cast<QPushButton*>(&widget))
         button->setDefault(window.IsDefaultButton());
-    if (auto* edit = qobject_cast<QLineEdit*>(&widget))
-        edit->setMaxLength(window.textLimit() > 0 ? window.textLimit() : 32767);
     // Tab reaches tab stops only; a click still gives the focus to the other controls that take
     // clicks. Labels and group boxes never take the focus.
     if (!TakesInput(ControlKindOf(window)))
@@ -244,8 +263,11 @@ QWidget* CreateControlWidget(const LiveWindow& window, QWidget* parent)
         return CreateRadioButton(parent);
     case ControlKind::GroupBox:
         return new GroupFrame(parent);
-    case ControlKind::Edit:
-        return new QLineEdit(parent);
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(parent);
+        edit->setValidator(new ByteLimit(window, edit));
+        return edit;
+    }
     case ControlKind::ListBox:
         return CreateListBox(window, parent);
     case ControlKind::ComboBox:

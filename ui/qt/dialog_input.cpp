@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <QWhatsThis>
 #include <optional>
 
@@ -22,6 +23,7 @@
 #include "ui/base/message_box.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
+#include "ui/host/host_text.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/dialog_view.h"
 #include "ui/qt/qt_text.h"
@@ -89,6 +91,14 @@ void DialogView::ConnectInput(HWND window, QWidget* widget)
         connect(edit, &QLineEdit::textEdited, this, [this, window](const QString& text) {
             UserTypeText(window, FromQString(text));
             AfterInput(window);
+        });
+        // The field's limit refused what was typed or pasted (ByteLimit): the beep, and why.
+        connect(edit, &QLineEdit::inputRejected, this, [edit, window] {
+            if (!IsWindow(window) || window->textLimit() <= 0)
+                return;
+            MessageBeep(MB_OK);
+            QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), ToQString(FieldFullText(window->textLimit())),
+                               edit);
         });
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this, [this, window] {

@@ -5,16 +5,12 @@
 
 QString ToQString(std::string_view text)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromStdU32String(FromUtf8(text));
 }
 
 std::string FromQString(const QString& text)
 {
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(text.size()));
-    for (const QChar c : text)
-        bytes.push_back(c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?');
-    return bytes;
+    return text.toStdString();
 }
 
 QString WithoutMnemonic(const QString& text)

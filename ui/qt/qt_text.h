@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Texts and rectangles between the dialog model and Qt. The model's texts are single-byte strings;
-// Latin-1 maps every byte to one character and back, so a text survives the round trip and a
-// field's byte limit is its character limit.
+// Texts and rectangles between the dialog model and Qt. The model's texts are the platform's
+// single-byte text, which is UTF-8 (platform/ansi_text.h).
 #include <QRect>
 #include <QString>
 #include <string>
@@ -10,8 +9,9 @@
 
 #include "ui/base/win_defs.h"
 
+// A byte that starts no character shows as U+FFFD; the widget that shows it leaves the model's
+// bytes alone until the user edits it (ConnectInput takes the text the user edited only).
 QString ToQString(std::string_view text);
-// Characters outside Latin-1 become '?', as the platform's conversion to its code page does.
 std::string FromQString(const QString& text);
 
 // A caption with its mnemonic marker taken out (ParseCaption), for a widget that shows none.

@@ -4,10 +4,12 @@
 // sees the usual notifications. The dialog's own keys are commands (host_keys.cpp).
 #include <algorithm>
 
+#include "platform/ansi_text.h"
 #include "res/window_styles.h"
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
 #include "ui/base/control_kind.h"
+#include "ui/host/host_text.h"
 #include "ui/tui/dialog_view.h"
 #include "ui/tui/tui_text.h"
 
@@ -55,7 +57,7 @@ int TypedRow(const LiveWindow& list, char32_t letter)
     for (int step = 1; step <= count; ++step) {
         const int row = (std::max(list.selection(), -1) + step) % count;
         const std::string& text = list.rows()[static_cast<size_t>(row)].text;
-        if (!text.empty() && FoldCase(static_cast<unsigned char>(text.front())) == FoldCase(letter))
+        if (!text.empty() && FoldCase(DecodeAnsiChar(text, 0).code) == FoldCase(letter))
             return row;
     }
     return -2;
@@ -65,6 +67,7 @@ int TypedRow(const LiveWindow& list, char32_t letter)
 
 bool DialogView::HandleKey(const Key& key, TerminalIo& terminal)
 {
+    m_notice.clear();
     HWND focus = m_dialog.GetFocus();
     if (!IsWindow(focus) || focus == m_dialog.GetSafeHwnd())
         return false;
@@ -85,28 +88,31 @@ bool DialogView::HandleKey(const Key& key, TerminalIo& terminal)
 
 bool DialogView::HandleEditKey(HWND edit, const Key& key, TerminalIo& terminal)
 {
+    // The caret and the selection count characters (cells); the text is changed in its bytes, so
+    // that bytes that start no character stay as they are wherever the user does not edit.
     EditState& state = Edit(edit);
     const std::string text = edit->text();
-    const auto length = static_cast<int>(text.size());
+    const int length = CharacterCount(text);
     state.caret = std::clamp(state.caret, 0, length);
     state.anchor = std::clamp(state.anchor, 0, length);
     const int from = std::min(state.caret, state.anchor);
     const int to = std::max(state.caret, state.anchor);
 
-    // Puts `inserted` in place of the selection (or at the caret), as typing does.
+    // Puts `inserted` in place of the characters from `cutFrom` to `cutTo`, as typing does.
     const auto replace = [&](std::string_view inserted, int cutFrom, int cutTo) {
-        std::string changed = text.substr(0, static_cast<size_t>(cutFrom));
+        std::string changed = text.substr(0, CharacterOffset(text, cutFrom));
         changed += inserted;
-        changed += text.substr(static_cast<size_t>(cutTo));
-        if (edit->textLimit() > 0 && changed.size() > static_cast<size_t>(edit->textLimit()) &&
-            changed.size() > text.size()) {
+        changed += text.substr(CharacterOffset(text, cutTo));
+        const int limit = edit->textLimit();
+        if (limit > 0 && changed.size() > static_cast<size_t>(limit) && changed.size() > text.size()) {
             terminal.Beep();   // the field is full
+            m_notice = FromAnsi(FieldFullText(limit));
             return;
         }
-        const int caret = cutFrom + static_cast<int>(inserted.size());
+        const int caret = cutFrom + CharacterCount(inserted);
         UserTypeText(edit, changed);
         EditState& after = Edit(edit);
-        after.caret = after.anchor = std::min(caret, static_cast<int>(edit->text().size()));
+        after.caret = after.anchor = std::min(caret, CharacterCount(edit->text()));
     };
     const auto moveTo = [&](int caret) {
         state.caret = std::clamp(caret, 0, length);
@@ -122,10 +128,6 @@ bool DialogView::HandleEditKey(HWND edit, const Key& key, TerminalIo& terminal)
             if (FoldCase(key.ch) != U'a')
                 return false;
             SelectAll(edit);
-            return true;
-        }
-        if (key.ch > 0xFF) {
-            terminal.Beep();   // the field holds single-byte text only
             return true;
         }
         replace(ToAnsi(std::u32string(1, key.ch)), from, to);

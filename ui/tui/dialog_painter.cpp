@@ -102,12 +102,12 @@ void PaintEdit(const PaintContext& context, const LiveWindow& window, const Rect
     const int y = rect.top + (rect.height() - 1) / 2;
     const int width = rect.width();
     EditState& state = context.view.Edit(&window);
-    const auto length = static_cast<int>(window.text().size());
+    const std::u32string text = FromAnsi(window.text());
+    const auto length = static_cast<int>(text.size());
     state.caret = std::clamp(state.caret, 0, length);
     state.anchor = std::clamp(state.anchor, 0, length);
     // The caret stays in sight; the last cell is kept free for it at the end of the text.
     state.scroll = std::clamp(state.scroll, std::max(state.caret - width + 1, 0), state.caret);
-    const std::u32string text = FromAnsi(window.text());
     context.canvas.Fill({rect.left, y, rect.right, y + 1}, style);
     const int from = std::min(state.caret, state.anchor);
     const int to = std::max(state.caret, state.anchor);

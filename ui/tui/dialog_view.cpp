@@ -5,6 +5,7 @@
 
 #include "ui/base/user_input.h"
 #include "ui/base/window_api.h"
+#include "ui/tui/tui_text.h"
 
 namespace tui {
 
@@ -84,7 +85,7 @@ void DialogView::SelectAll(HWND edit)
 {
     EditState& state = Edit(edit);
     state.anchor = 0;
-    state.caret = static_cast<int>(edit->text().size());
+    state.caret = CharacterCount(edit->text());
 }
 
 void DialogView::FocusByKeyboard(HWND window)
@@ -132,8 +133,7 @@ void DialogView::OnWindowChanged(HWND window, WindowChange change)
         // The text came from the dialog (or from the key just typed, which set the caret after
         // this): the caret stays where it was as far as the text reaches.
         EditState& state = Edit(window);
-        const auto length = static_cast<int>(window->text().size());
-        state.caret = std::min(state.caret, length);
+        state.caret = std::min(state.caret, CharacterCount(window->text()));
         state.anchor = state.caret;
     } else if (change == WindowChange::Visible && window == m_whatsThis && !window->IsWindowVisible()) {
         m_whatsThis = nullptr;

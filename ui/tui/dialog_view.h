@@ -4,6 +4,7 @@
 // screen keeps (an edit field's caret and selection, a list's first visible row). Everything
 // else (texts, checks, rows, focus, the default button) is read from the live windows each
 // time the screen is drawn; the view only keeps its own state in step with them.
+#include <string>
 #include <unordered_map>
 
 #include "ui/base/dialog.h"
@@ -14,7 +15,7 @@
 
 namespace tui {
 
-// The caret and selection of an edit field, and the first character shown.
+// The caret and selection of an edit field, and the first character shown, counted in characters.
 struct EditState {
     int caret = 0;
     int anchor = 0;   // the other end of the selection; equal to caret when nothing is selected
@@ -53,6 +54,9 @@ public:
 
     // A key for the focused control; false for a key it does not use.
     bool HandleKey(const Key& key, TerminalIo& terminal);
+    // Why the last key was refused, for the hint line (a field too full to take it); empty when
+    // it was not.
+    const std::u32string& notice() const { return m_notice; }
 
     // "What's This?": the window it would explain (null when not choosing), and the move to the
     // next or previous window that can be chosen.
@@ -77,6 +81,7 @@ private:
     std::unordered_map<const LiveWindow*, EditState> m_edits;
     std::unordered_map<const LiveWindow*, int> m_listTops;
     HWND m_whatsThis = nullptr;
+    std::u32string m_notice;
 };
 
 // Where a window of `size` cells stands on a terminal of `screen` cells: centred across and one

@@ -243,6 +243,8 @@ std::u32string TuiHost::Hint() const
     if (m_running.empty())
         return {};
     const DialogView& view = *m_running.Innermost();
+    if (!view.notice().empty())
+        return view.notice();
     if (view.whatsThisChoice())
         return U"What's This?  Tab/arrows Choose a control  Enter Show its help  Esc Leave";
     std::u32string hint = U"Tab Next  Space Toggle  ";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/tui/tui_text.h"
 
+#include "platform/ansi_text.h"
 #include "ui/host/host_text.h"
 
 namespace tui {
@@ -16,26 +17,36 @@ bool IsBlank(char32_t c)
 
 std::u32string FromAnsi(std::string_view text)
 {
-    std::u32string result;
-    result.reserve(text.size());
-    for (const char c : text)
-        result.push_back(static_cast<unsigned char>(c));
-    return result;
+    return FromUtf8(text);
 }
 
 std::string ToAnsi(std::u32string_view text)
 {
-    std::string result;
-    result.reserve(text.size());
-    for (const char32_t c : text)
-        result.push_back(c <= 0xFF ? static_cast<char>(c) : '?');
-    return result;
+    return ToUtf8(text);
+}
+
+int CharacterCount(std::string_view text)
+{
+    int count = 0;
+    for (size_t at = 0; at < text.size(); at += DecodeAnsiChar(text, at).length)
+        ++count;
+    return count;
+}
+
+size_t CharacterOffset(std::string_view text, int characters)
+{
+    size_t at = 0;
+    for (; characters > 0 && at < text.size(); --characters)
+        at += DecodeAnsiChar(text, at).length;
+    return at;
 }
 
 MnemonicText StripMnemonic(std::string_view caption)
 {
     const Caption parsed = ParseCaption(caption);
-    return {FromAnsi(parsed.text), parsed.hotkey};
+    const int hotkey =
+        parsed.hotkey < 0 ? -1 : CharacterCount(std::string_view(parsed.text).substr(0, static_cast<size_t>(parsed.hotkey)));
+    return {FromAnsi(parsed.text), hotkey};
 }
 
 std::vector<std::u32string> WrapText(std::u32string_view text, int width)

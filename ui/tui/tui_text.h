@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// Text as the terminal shows it: one char32_t per character cell. Control texts are single-byte
-// (each byte its own character, as the Qt host reads them); the help file is UTF-8 (host_text.h).
+// Text as the terminal shows it: one char32_t per character cell. Control texts are the platform's
+// single-byte text, UTF-8, where each byte that starts no character shows as U+FFFD in a cell of
+// its own (host_text.h); the help file is UTF-8 too.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,12 +11,14 @@
 
 namespace tui {
 
-// Each byte is the character of the same number.
 std::u32string FromAnsi(std::string_view text);
-// Characters above 0xFF, which a single-byte text cannot hold, become '?'.
 std::string ToAnsi(std::u32string_view text);
+// The number of cells FromAnsi makes of `text`, and where in its bytes cell `characters` starts
+// (the end of the text for one past its last).
+int CharacterCount(std::string_view text);
+size_t CharacterOffset(std::string_view text, int characters);
 
-// A single-byte caption as cells, with its mnemonic marker taken out (ParseCaption's rules).
+// A caption as cells, with its mnemonic marker taken out (ParseCaption's rules).
 struct MnemonicText {
     std::u32string text;
     int hotkey = -1;   // index in `text` of the underlined character, -1 when none

@@ -36,7 +36,7 @@ void JourneyHost::Click(int id) const
 void JourneyHost::Type(int id, const char* text) const
 {
     if (QWidget* widget = Control(id))
-        QTest::keyClicks(widget, text);
+        TypeText(widget, text);
 }
 
 void JourneyHost::ChooseRow(int id, const char* text) const

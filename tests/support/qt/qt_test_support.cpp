@@ -102,6 +102,12 @@ QWidget* ControlWidget(QtHost& host, const CDialog& dialog, int id)
     return widget;
 }
 
+void TypeText(QWidget* widget, const char* text)
+{
+    for (const QChar c : QString::fromUtf8(text))
+        QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
 void WaitUntilActive(QtHost& host, const CDialog& dialog)
 {
     QDialog* window = host.DialogWidget(dialog);

@@ -16,14 +16,17 @@
 
 class QWidget;
 
-// A QtHost whose help viewer is observable. Popups and the "What's This?" menu are recorded
+// A QtHost whose help viewer and beeps are observable. Popups and the "What's This?" menu are recorded
 // instead of shown unless `showHelp` is set (a popup grabs the next click); the help window opens
 // for real.
 class RecordingQtHost : public QtHost {
 public:
     std::vector<HelpRequest> help;
+    int beeps = 0;
     bool showHelp = false;
     bool chooseWhatsThis = true;
+
+    void MessageBeep(UINT /*type*/) override { ++beeps; }
 
     void ShowHelpPopup(HWND window, uint32_t contextId) override;
     bool TrackWhatsThisMenu(HWND window) override;
@@ -76,5 +79,8 @@ private:
 
 // The widget of control `id` of a running dialog.
 QWidget* ControlWidget(QtHost& host, const CDialog& dialog, int id);
+// Types `text` (UTF-8) into `widget` as a keyboard does, each character a key press that carries
+// it: QTest's keyClicks types Latin-1 only.
+void TypeText(QWidget* widget, const char* text);
 // Waits until the dialog's window is the active one, so that keys and focus reach it.
 void WaitUntilActive(QtHost& host, const CDialog& dialog);

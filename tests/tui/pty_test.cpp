@@ -86,24 +86,29 @@ TEST_F(PtyTest, WithoutADisplayTheKeyboardAddsAServerAndItsStreamQueue)
 }
 
 // UTF-8 from the file is drawn as its characters, and letters typed on a UTF-8 terminal reach the
-// file as UTF-8.
+// file as UTF-8, also where the locale names no character set (the C locale's is ASCII).
 TEST_F(PtyTest, TextInAnyLanguageIsShownAndWrittenAsUtf8)
 {
     const std::string typed = "\xC5\x81\xC3\xB3" "d\xC5\xBA m\xC3\xBCller";
-    WriteFileBytes(m_systemDir.iniPath(), "[Auth]\nUserName=guest\n\n[ServerList]\nServer1=m\xC3\xBCller,1,0,0,0\nNumServers=1\n");
-    TmuxSession session(m_systemDir.path(), Program(""), 80, 24);
-    ASSERT_TRUE(session.started());
-    ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
-    EXPECT_TRUE(session.WaitFor("m\xC3\xBCller")) << session.ScreenText();
-    ASSERT_NO_FATAL_FAILURE(Open(session, {"M-o"}, "Global Options"));
-    session.Text(typed);
-    ASSERT_TRUE(session.WaitFor(typed)) << session.ScreenText();
-    session.Keys({"Enter"});
-    ASSERT_TRUE(session.WaitUntilGone("Global Options")) << session.ScreenText();
-    session.Keys({"Escape"});
-    EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
-    const std::string written = ReadFileBytes(m_systemDir.iniPath());
-    EXPECT_NE(written.find("UserName=" + typed + "\n"), std::string::npos) << written;
+    for (const char* locale : {"LANG=C.UTF-8", "LC_ALL=C"}) {
+        SCOPED_TRACE(locale);
+        WriteFileBytes(m_systemDir.iniPath(), "[Auth]\nUserName=guest\n\n[ServerList]\nServer1=m\xC3\xBCller,1,0,0,0\nNumServers=1\n");
+        std::vector<std::string> command = Program("");
+        command.insert(command.end() - 1, locale);
+        TmuxSession session(m_systemDir.path(), command, 80, 24);
+        ASSERT_TRUE(session.started());
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+        EXPECT_TRUE(session.WaitFor("m\xC3\xBCller")) << session.ScreenText();
+        ASSERT_NO_FATAL_FAILURE(Open(session, {"M-o"}, "Global Options"));
+        session.Text(typed);
+        ASSERT_TRUE(session.WaitFor(typed)) << session.ScreenText();
+        session.Keys({"Enter"});
+        ASSERT_TRUE(session.WaitUntilGone("Global Options")) << session.ScreenText();
+        session.Keys({"Escape"});
+        EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
+        const std::string written = ReadFileBytes(m_systemDir.iniPath());
+        EXPECT_NE(written.find("UserName=" + typed + "\n"), std::string::npos) << written;
+    }
 }
 
 TEST_F(PtyTest, F1OnTheServerNameFieldShowsItsTopic)

@@ -66,8 +66,10 @@ public:
         const int limit = m_window.textLimit();
         if (limit <= 0)
             return Acceptable;
-        const auto bytes = static_cast<size_t>(input.toUtf8().size());
-        return bytes <= static_cast<size_t>(limit) || bytes <= m_window.text().size() ? Acceptable : Invalid;
+        // What the field shows of the model's text: a stray byte shows as three.
+        const qsizetype shown = ToQString(m_window.text()).toUtf8().size();
+        const qsizetype bytes = input.toUtf8().size();
+        return bytes <= limit || bytes <= shown ? Acceptable : Invalid;
     }
 
 private:

@@ -89,7 +89,7 @@ TEST_F(PtyTest, WithoutADisplayTheKeyboardAddsAServerAndItsStreamQueue)
 // file as UTF-8, also where the locale names no character set (the C locale's is ASCII).
 TEST_F(PtyTest, TextInAnyLanguageIsShownAndWrittenAsUtf8)
 {
-    const std::string typed = "\xC5\x81\xC3\xB3" "d\xC5\xBA m\xC3\xBCller";
+    const std::string typed = "\xC5\x81\xC3\xB3" "d\xC5\xBA m\xC3\xBCller \u6771\u4EAC";
     for (const char* locale : {"LANG=C.UTF-8", "LC_ALL=C"}) {
         SCOPED_TRACE(locale);
         WriteFileBytes(m_systemDir.iniPath(), "[Auth]\nUserName=guest\n\n[ServerList]\nServer1=m\xC3\xBCller,1,0,0,0\nNumServers=1\n");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/tui/canvas.h"
 #include "ui/tui/tui_text.h"
 
 using namespace tui;
@@ -59,6 +60,24 @@ TEST(EncodingTest, ControlTextIsUtf8AndEachStrayByteIsACellOfItsOwn)
     EXPECT_EQ(FromUtf8("a\xC3"), U"a\uFFFD") << "a sequence cut short";
     EXPECT_EQ(FromUtf8("\xC0\xAF"), U"\uFFFD\uFFFD") << "an overlong form";
     EXPECT_EQ(FromUtf8("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD") << "a surrogate";
+}
+
+// A wide character takes its cell and the next; what is drawn over either half blanks the other.
+TEST(EncodingTest, AWideCharacterTakesTwoCellsAndGoesWhole)
+{
+    EXPECT_EQ(CellWidth(U'\u6771'), 2);
+    EXPECT_EQ(CellWidth(U'\U0001F600'), 2);
+    EXPECT_EQ(CellWidth(U'\u00FC'), 1);
+    Canvas canvas(6, 1);
+    EXPECT_EQ(canvas.Text(0, 0, U"\u6771\u4EACx", CellStyle::Window), 5);
+    EXPECT_EQ(canvas.RowText(0), "\u6771\u4EACx ");
+    canvas.Put(1, 0, U'a', CellStyle::Window);
+    canvas.Put(2, 0, U'b', CellStyle::Window);
+    EXPECT_EQ(canvas.RowText(0), " ab x ");
+    EXPECT_EQ(canvas.Text(0, 0, U"\u6771\u4EAC", CellStyle::Window, 3), 2) << "the second does not fit";
+    canvas.Put(5, 0, U'z', CellStyle::Window);
+    canvas.Put(5, 0, U'\u6771', CellStyle::Window);
+    EXPECT_EQ(canvas.RowText(0), "\u6771b x ") << "the last cell has no room for its right half";
 }
 
 }   // namespace

@@ -37,6 +37,20 @@ bool Canvas::Visible(int x, int y) const
     return x >= m_clip.left && x < m_clip.right && y >= m_clip.top && y < m_clip.bottom;
 }
 
+Cell& Canvas::CellAt(int x, int y)
+{
+    return m_cells[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
+}
+
+void Canvas::Vacate(int x, int y)
+{
+    Cell& cell = CellAt(x, y);
+    if (cell.ch == kWideTail && x > 0)
+        CellAt(x - 1, y).ch = U' ';
+    else if (CellWidth(cell.ch) == 2 && x + 1 < m_width)
+        CellAt(x + 1, y).ch = U' ';
+}
+
 void Canvas::Put(int x, int y, char32_t ch, CellStyle style, bool underline)
 {
     if (!Visible(x, y))
@@ -44,16 +58,28 @@ void Canvas::Put(int x, int y, char32_t ch, CellStyle style, bool underline)
     // Control characters would move the terminal's cursor; they show as a blank.
     if (ch < 0x20 || (ch >= 0x7F && ch < 0xA0))
         ch = U' ';
-    m_cells[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)] = {ch, style, underline};
+    const bool wide = CellWidth(ch) == 2;
+    if (wide && !Visible(x + 1, y))
+        ch = U' ';
+    Vacate(x, y);
+    CellAt(x, y) = {ch, style, underline};
+    if (wide && ch != U' ') {
+        Vacate(x + 1, y);
+        CellAt(x + 1, y) = {kWideTail, style, underline};
+    }
 }
 
 int Canvas::Text(int x, int y, std::u32string_view text, CellStyle style, int maxWidth)
 {
-    if (maxWidth >= 0 && text.size() > static_cast<size_t>(maxWidth))
-        text = text.substr(0, static_cast<size_t>(maxWidth));
-    for (size_t i = 0; i < text.size(); ++i)
-        Put(x + static_cast<int>(i), y, text[i], style);
-    return static_cast<int>(text.size());
+    int used = 0;
+    for (const char32_t c : text) {
+        const int width = CellWidth(c);
+        if (maxWidth >= 0 && used + width > maxWidth)
+            break;
+        Put(x + used, y, c, style);
+        used += width;
+    }
+    return used;
 }
 
 void Canvas::Fill(const Rect& rect, CellStyle style, char32_t ch)
@@ -101,7 +127,8 @@ std::string Canvas::RowText(int y) const
 {
     std::u32string row;
     for (int x = 0; x < m_width; ++x)
-        row.push_back(at(x, y).ch);
+        if (at(x, y).ch != kWideTail)
+            row.push_back(at(x, y).ch);
     return ToUtf8(row);
 }
 

@@ -28,6 +28,9 @@ enum class CellStyle : uint8_t {
     Popup,          // help popups, menus and message boxes
 };
 
+// The right half of a wide character (CellWidth 2), which stands in the cell before it.
+inline constexpr char32_t kWideTail = 0;
+
 struct Cell {
     char32_t ch = U' ';
     CellStyle style = CellStyle::Desktop;
@@ -58,6 +61,8 @@ public:
     void ResetClip();
     const Rect& clip() const { return m_clip; }
 
+    // A wide character takes the next cell too (a blank in its place where that is out of sight);
+    // a character put over either half of a wide one blanks its other half.
     void Put(int x, int y, char32_t ch, CellStyle style, bool underline = false);
     // Draws `text` from (x, y) on one line, at most `maxWidth` cells (no limit when negative);
     // returns the cells drawn.
@@ -80,6 +85,9 @@ public:
 
 private:
     bool Visible(int x, int y) const;
+    Cell& CellAt(int x, int y);
+    // Blanks the other half of a wide character that cell (x, y) is half of, before it changes.
+    void Vacate(int x, int y);
 
     int m_width;
     int m_height;

@@ -150,6 +150,8 @@ void CursesTerminal::Present(const Canvas& canvas)
     for (int y = 0; y < size.rows && y < canvas.height(); ++y) {
         for (int x = 0; x < size.columns && x < canvas.width(); ++x) {
             const Cell& cell = canvas.at(x, y);
+            if (cell.ch == kWideTail)
+                continue;   // the wide character before it covers it
             const StyleLook& look = kLooks[static_cast<size_t>(cell.style)];
             attr_t attributes = m_screen->colours ? look.colourAttributes : look.monoAttributes;
             if (cell.underline)

@@ -106,18 +106,30 @@ void PaintEdit(const PaintContext& context, const LiveWindow& window, const Rect
     const auto length = static_cast<int>(text.size());
     state.caret = std::clamp(state.caret, 0, length);
     state.anchor = std::clamp(state.anchor, 0, length);
+    // The cells the characters from `first` up to `last` take.
+    const auto cells = [&text](int first, int last) {
+        int used = 0;
+        for (int i = first; i < last; ++i)
+            used += CellWidth(text[static_cast<size_t>(i)]);
+        return used;
+    };
     // The caret stays in sight; the last cell is kept free for it at the end of the text.
-    state.scroll = std::clamp(state.scroll, std::max(state.caret - width + 1, 0), state.caret);
+    state.scroll = std::clamp(state.scroll, 0, state.caret);
+    while (state.scroll < state.caret && cells(state.scroll, state.caret) > width - 1)
+        ++state.scroll;
     context.canvas.Fill({rect.left, y, rect.right, y + 1}, style);
     const int from = std::min(state.caret, state.anchor);
     const int to = std::max(state.caret, state.anchor);
-    for (int i = state.scroll; i < length && i - state.scroll < width; ++i) {
+    for (int i = state.scroll, x = rect.left; i < length; ++i) {
+        const char32_t c = text[static_cast<size_t>(i)];
+        if (x + CellWidth(c) > rect.right)
+            break;
         const bool selected = focused && i >= from && i < to;
-        context.canvas.Put(rect.left + i - state.scroll, y, text[static_cast<size_t>(i)],
-                           selected ? CellStyle::Selected : style);
+        context.canvas.Put(x, y, c, selected ? CellStyle::Selected : style);
+        x += CellWidth(c);
     }
     if (focused)
-        context.canvas.SetCursor(rect.left + state.caret - state.scroll, y);
+        context.canvas.SetCursor(rect.left + cells(state.scroll, state.caret), y);
 }
 
 void PaintRows(const PaintContext& context, const LiveWindow& window, const Rect& inside, bool bordered,

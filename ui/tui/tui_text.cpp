@@ -41,6 +41,25 @@ size_t CharacterOffset(std::string_view text, int characters)
     return at;
 }
 
+int CellWidth(char32_t c)
+{
+    struct Range {
+        char32_t first;
+        char32_t last;
+    };
+    // Hangul Jamo; CJK radicals to Yi; Hangul syllables; compatibility ideographs; vertical and
+    // small forms; full-width forms; pictographs and emoji; the supplementary ideographic planes.
+    static constexpr Range kWide[] = {
+        {0x1100, 0x115F}, {0x2E80, 0x303E}, {0x3041, 0x33FF}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
+        {0xA000, 0xA4CF}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFF60},
+        {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x2FFFD}, {0x30000, 0x3FFFD},
+    };
+    for (const Range& range : kWide)
+        if (c >= range.first && c <= range.last)
+            return 2;
+    return 1;
+}
+
 MnemonicText StripMnemonic(std::string_view caption)
 {
     const Caption parsed = ParseCaption(caption);

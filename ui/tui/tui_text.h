@@ -18,6 +18,11 @@ std::string ToAnsi(std::u32string_view text);
 int CharacterCount(std::string_view text);
 size_t CharacterOffset(std::string_view text, int characters);
 
+// The cells a character takes on a terminal: 2 for the wide characters of East Asian scripts, the
+// full-width forms and pictographs, 1 for every other (a combining mark too, in a cell of its own).
+// Terminals agree on these whatever the locale, so the table is the host's own.
+int CellWidth(char32_t c);
+
 // A caption as cells, with its mnemonic marker taken out (ParseCaption's rules).
 struct MnemonicText {
     std::u32string text;

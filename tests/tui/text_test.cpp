@@ -37,6 +37,9 @@ TEST(WrapTextTest, BreaksAtBlanksInsideLongWordsAndAtNewlines)
         {"trailing blank ", 8, {"trailing", "blank "}},
         {"a  b", 1, {"a", "b"}},
         {"", 5, {""}},
+        // Wide characters take two cells: three fit five, and one alone a line narrower than it.
+        {"\u6771\u4EAC\u90FD \u6E0B\u8C37", 5, {"\u6771\u4EAC", "\u90FD", "\u6E0B\u8C37"}},
+        {"\u6771\u4EAC", 1, {"\u6771", "\u4EAC"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Wrapped(c.text, c.width), c.expected) << '"' << c.text << "\" at " << c.width;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/tui/tui_text.h"
 
+#include <algorithm>
+
 #include "platform/ansi_text.h"
 #include "ui/host/host_text.h"
 
@@ -54,6 +56,8 @@ int CellWidth(char32_t c)
         {0xA000, 0xA4CF}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFF60},
         {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x2FFFD}, {0x30000, 0x3FFFD},
     };
+    if (c < kWide[0].first)
+        return 1;
     for (const Range& range : kWide)
         if (c >= range.first && c <= range.last)
             return 2;
@@ -79,12 +83,20 @@ std::vector<std::u32string> WrapText(std::u32string_view text, int width)
         const size_t newline = text.find(U'\n', start);
         const size_t end = newline == std::u32string_view::npos ? text.size() : newline;
         std::u32string_view paragraph = text.substr(start, end - start);
-        while (paragraph.size() > limit) {
+        while (true) {
+            // The characters that fit the width; a wide one alone goes on a line of its own.
+            size_t fit = 0;
+            for (size_t used = 0; fit < paragraph.size() && used + static_cast<size_t>(CellWidth(paragraph[fit])) <= limit;
+                 ++fit)
+                used += static_cast<size_t>(CellWidth(paragraph[fit]));
+            if (fit == paragraph.size())
+                break;
+            fit = std::max<size_t>(fit, 1);
             // Break at the last blank that leaves a line no longer than the limit.
-            size_t cut = paragraph.find_last_of(U" \t", limit);
+            size_t cut = paragraph.find_last_of(U" \t", fit);
             size_t next = cut;
             if (cut == std::u32string_view::npos || cut == 0)
-                cut = next = limit;
+                cut = next = fit;
             while (cut > 0 && IsBlank(paragraph[cut - 1]))
                 --cut;
             lines.emplace_back(paragraph.substr(0, cut));

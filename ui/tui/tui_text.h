@@ -30,8 +30,9 @@ struct MnemonicText {
 };
 MnemonicText StripMnemonic(std::string_view caption);
 
-// Breaks `text` into lines of at most `width` characters, at blanks where it can and inside a
-// word that is longer than a line. A '\n' always ends a line. Blanks at a break are dropped.
+// Breaks `text` into lines of at most `width` cells, at blanks where it can and inside a word that
+// is longer than a line (a wide character alone on a line of one cell overhangs it). A '\n' always
+// ends a line. Blanks at a break are dropped.
 std::vector<std::u32string> WrapText(std::u32string_view text, int width);
 
 }   // namespace tui

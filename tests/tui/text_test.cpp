@@ -71,6 +71,7 @@ TEST(EncodingTest, AWideCharacterTakesTwoCellsAndGoesWhole)
     EXPECT_EQ(CellWidth(U'\u6771'), 2);
     EXPECT_EQ(CellWidth(U'\U0001F600'), 2);
     EXPECT_EQ(CellWidth(U'\u00FC'), 1);
+    EXPECT_EQ(CellCount(U"\u6771\u4EACx"), 5);
     Canvas canvas(6, 1);
     EXPECT_EQ(canvas.Text(0, 0, U"\u6771\u4EACx", CellStyle::Window), 5);
     EXPECT_EQ(canvas.RowText(0), "\u6771\u4EACx ");

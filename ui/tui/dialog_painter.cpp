@@ -108,10 +108,7 @@ void PaintEdit(const PaintContext& context, const LiveWindow& window, const Rect
     state.anchor = std::clamp(state.anchor, 0, length);
     // The cells the characters from `first` up to `last` take.
     const auto cells = [&text](int first, int last) {
-        int used = 0;
-        for (int i = first; i < last; ++i)
-            used += CellWidth(text[static_cast<size_t>(i)]);
-        return used;
+        return CellCount(std::u32string_view(text).substr(static_cast<size_t>(first), static_cast<size_t>(last - first)));
     };
     // The caret stays in sight; the last cell is kept free for it at the end of the text.
     state.scroll = std::clamp(state.scroll, 0, state.caret);

@@ -26,7 +26,7 @@ void HelpPopup::Paint(Canvas& canvas)
         m_topic ? TopicLines(*m_topic, wrapWidth) : WrapText(m_missing, wrapWidth);
     int textWidth = 1;
     for (const std::u32string& line : lines)
-        textWidth = std::max(textWidth, static_cast<int>(line.size()));
+        textWidth = std::max(textWidth, CellCount(line));
     const int width = std::min(textWidth + 4, canvas.width());
     // The bottom line is the key help's.
     const int room = std::max(canvas.height() - 1, 1);

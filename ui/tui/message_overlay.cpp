@@ -32,9 +32,9 @@ void MessageOverlay::Paint(Canvas& canvas)
     }
     const int wrapWidth = std::max(std::min(kMaxTextWidth, canvas.width() - 6), 1);
     const std::vector<std::u32string> lines = WrapText(m_text, wrapWidth);
-    int contentWidth = std::max(buttonsWidth, static_cast<int>(m_caption.size()) + 2);
+    int contentWidth = std::max(buttonsWidth, CellCount(m_caption) + 2);
     for (const std::u32string& line : lines)
-        contentWidth = std::max(contentWidth, static_cast<int>(line.size()));
+        contentWidth = std::max(contentWidth, CellCount(line));
     const int width = std::min(contentWidth + 4, canvas.width());
     const int height = std::min(static_cast<int>(lines.size()) + 4, canvas.height());
     const Point at = CentreOn(canvas, width, height);

@@ -64,6 +64,14 @@ int CellWidth(char32_t c)
     return 1;
 }
 
+int CellCount(std::u32string_view text)
+{
+    int cells = 0;
+    for (const char32_t c : text)
+        cells += CellWidth(c);
+    return cells;
+}
+
 MnemonicText StripMnemonic(std::string_view caption)
 {
     const Caption parsed = ParseCaption(caption);

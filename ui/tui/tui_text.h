@@ -22,6 +22,8 @@ size_t CharacterOffset(std::string_view text, int characters);
 // full-width forms and pictographs, 1 for every other (a combining mark too, in a cell of its own).
 // Terminals agree on these whatever the locale, so the table is the host's own.
 int CellWidth(char32_t c);
+// The cells `text` takes on one line.
+int CellCount(std::u32string_view text);
 
 // A caption as cells, with its mnemonic marker taken out (ParseCaption's rules).
 struct MnemonicText {

@@ -33,7 +33,7 @@ public:
         ListGuard source{BuildServerList(servers)};
         QStringList names;
         for (const ServerEntry* entry = source.head; entry; entry = entry->next)
-            names.append(QString::fromLatin1(entry->name));
+            names.append(QString::fromUtf8(entry->name));
         std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
             return a.compare(b, Qt::CaseInsensitive) < 0;
         });
@@ -135,13 +135,13 @@ QWidget* BareControl(const ControlTemplate& control, QWidget* parent)
     else if (strcasecmp(control.className, "ListBox") == 0)
         widget = new QListWidget(parent);
     else if (strcasecmp(control.className, "Button") != 0)
-        widget = new QLabel(QString::fromLatin1(control.text), parent);
+        widget = new QLabel(QString::fromUtf8(control.text), parent);
     else if (type == BS_GROUPBOX)
-        widget = new QGroupBox(QString::fromLatin1(control.text), parent);
+        widget = new QGroupBox(QString::fromUtf8(control.text), parent);
     else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)
-        widget = new QCheckBox(QString::fromLatin1(control.text), parent);
+        widget = new QCheckBox(QString::fromUtf8(control.text), parent);
     else
-        widget = new QPushButton(QString::fromLatin1(control.text), parent);
+        widget = new QPushButton(QString::fromUtf8(control.text), parent);
     widget->setGeometry(control.x * 2, control.y * 2, control.cx * 2, control.cy * 2);
     return widget;
 }

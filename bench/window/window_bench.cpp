@@ -44,7 +44,7 @@ void BareListWidget(benchmark::State& state, bool uniform)
     ListGuard source{BuildServerList(static_cast<int>(state.range(0)))};
     QStringList names;
     for (const ServerEntry* entry = source.head; entry; entry = entry->next)
-        names.append(QString::fromLatin1(entry->name));
+        names.append(QString::fromUtf8(entry->name));
     for (auto _ : state) {
         QDialog dialog;
         auto* list = new QListWidget(&dialog);

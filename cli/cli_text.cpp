@@ -163,7 +163,7 @@ const char* Template(CliText text)
     case CliText::EmptyQueueName:
         return "The queue name cannot be empty.";
     case CliText::UserNameTooLong:
-        return "The default user name cannot be longer than 31 characters.";
+        return "The default user name cannot be longer than 31 bytes.";
     case CliText::NoSuchServer:
         return "there is no server %1";
     case CliText::AmbiguousServer:
@@ -256,13 +256,13 @@ const char* Template(CliText text)
     case CliText::HazardSameNameCase:
         return "%1 (line %2) differs only in capital and small letters: they share their queue keys";
     case CliText::HazardKeyTooLong:
-        return "the key is %1 characters long; a key of more than 259 is never read";
+        return "the key is %1 bytes long; a key of more than 259 is never read";
     case CliText::HazardValueTooLong:
-        return "the value is %1 characters long; only the first 259 are read";
+        return "the value is %1 bytes long; only the first 259 are read";
     case CliText::HazardSummaryTooLong:
-        return "the list of servers with %1 needs %2 characters, more than 1,023: the network component will not see %3";
+        return "the list of servers with %1 needs %2 bytes, more than 1,023: the network component will not see %3";
     case CliText::HazardStoredSummaryTooLong:
-        return "the list is %1 characters long; the network component reads 1,023 and does not see %2";
+        return "the list is %1 bytes long; the network component reads 1,023 and does not see %2";
     case CliText::HazardMissingKeys:
         return "the count is %1, but these keys are missing: %2";
     case CliText::KeyRange:
@@ -277,7 +277,7 @@ const char* Template(CliText text)
     case CliText::HazardFilterLetter:
         return "the filter '%1' is no print-file type letter of RFC 1179 (c, d, f, g, l, n, o, p, r, t, v)";
     case CliText::HazardUserNameTooLong:
-        return "the default user name has %1 characters; the dialogs show at most 31";
+        return "the default user name has %1 bytes; the dialogs show at most 31";
     case CliText::DriveMountsList:
         return "drive mounts";
     case CliText::PrintServersList:

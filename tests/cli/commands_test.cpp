@@ -70,7 +70,7 @@ const CommandCase kCases[] = {
     {"user name: the rule", {"option", "set", "user-name", "guest "}, 3, "",
      "norvanectl: The default user name cannot start or end with a blank.", false},
     {"user name: too long for the dialogs", {"option", "set", "user-name", std::string(32, 'u')}, 3, "",
-     "The default user name cannot be longer than 31 characters.", false},
+     "The default user name cannot be longer than 31 bytes.", false},
     {"warnings", {"option", "set", "warnings", "off"}, 0, "written", nullptr, true},
     {"warnings: neither on nor off", {"option", "set", "warnings", "no"}, 2, "", "'no' is neither on nor off", false},
     {"protection", {"option", "set", "protection", "0640"}, 0, "written", nullptr, true},

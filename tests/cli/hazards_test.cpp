@@ -29,13 +29,13 @@ TEST(Hazards, EachHazardOfTheFileIsFoundOnItsLine)
         {28, "alphaQueue1", "the filter 'x' is no print-file type letter of RFC 1179"},
         {29, "alphaQueue2", "the LPR queue line does not split into four fields: it reads as four blanks"},
         {31, "zetaQueue1", "The personal name cannot end with the quotation mark that starts the queue name."},
-        {34, "KnownServers", "needs 1030 characters, more than 1,023: the network component will not see big5"},
-        {34, "KnownServers", "the list is 1259 characters long; the network component reads 1,023 and does not see "
+        {34, "KnownServers", "needs 1030 bytes, more than 1,023: the network component will not see big5"},
+        {34, "KnownServers", "the list is 1259 bytes long; the network component reads 1,023 and does not see "
                              "n048yyyyyyyyyyyyyyyy, n049"},
-        {37, "kkk", "the key is 262 characters long; a key of more than 259 is never read"},
-        {38, "Comment", "the value is 300 characters long; only the first 259 are read"},
+        {37, "kkk", "the key is 262 bytes long; a key of more than 259 is never read"},
+        {38, "Comment", "the value is 300 bytes long; only the first 259 are read"},
         {41, "UserName", "The default user name cannot start or end with a blank."},
-        {41, "UserName", "the default user name has 44 characters; the dialogs show at most 31"},
+        {41, "UserName", "the default user name has 44 bytes; the dialogs show at most 31"},
     };
     const std::vector<Hazard> found = FindHazards(ReadFileBytes(CliTestFile("hazards.ini")));
     ASSERT_EQ(found.size(), std::size(expected));

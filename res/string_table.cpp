@@ -49,7 +49,7 @@ constexpr StringEntry kStrings[] = {
     {IDS_SERVER_NAME_LEADING_MARK, "The server name cannot start with [ or ;."},
     {IDS_SERVER_NAME_EDGE_BLANK, "The server name cannot start or end with a blank."},
     {IDS_SERVER_NAME_EDGE_QUOTE, "The server name cannot start or end with a quotation mark."},
-    {IDS_SERVER_NAME_TOO_LONG, "The server name cannot be longer than 241 characters."},
+    {IDS_SERVER_NAME_TOO_LONG, "The server name cannot be longer than 241 bytes."},
     {IDS_SERVER_NAME_TAKEN,
      "The server name is already in the Servers and Printers list. Names that differ only in capital "
      "and small letters count as the same."},
@@ -67,7 +67,7 @@ constexpr StringEntry kStrings[] = {
     {IDS_LPR_QUOTE_PAIR, "The personal name cannot end with the quotation mark that starts the queue name."},
     {IDS_LPR_QUEUE_TOO_LONG,
      "The queue name, filter letter, user name and personal name together cannot be longer than 256 "
-     "characters."},
+     "bytes."},
     {IDS_OPTIONS_NOT_SAVED,
      "These settings could not be saved: %1.\r\n%2.\r\n\r\n"
      "Correct the problem and press OK again, or press Cancel to close without saving."},

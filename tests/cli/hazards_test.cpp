@@ -21,7 +21,7 @@ TEST(Hazards, EachHazardOfTheFileIsFoundOnItsLine)
         {7, "gamma", "does not split into five fields"},
         {8, "de,lta", "does not split into five fields"},
         {8, "de,lta", "The server name cannot contain a comma."},
-        {10, "lll", "The server name cannot be longer than 241 characters."},
+        {10, "lll", "The server name cannot be longer than 241 bytes."},
         {17, "\"q\"", "The server name cannot start or end with a quotation mark."},
         {20, "alphaNumQueues", "the count is 3, but these keys are missing: alphaQueue3"},
         {22, "alphaQueue2", "port 70000 is not from 1 to 65536: it reads as 9100"},

@@ -114,7 +114,7 @@ void Canvas::Restyle(const Rect& rect, CellStyle style)
     for (int y = rect.top; y < rect.bottom; ++y)
         for (int x = rect.left; x < rect.right; ++x)
             if (Visible(x, y))
-                m_cells[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)].style = style;
+                CellAt(x, y).style = style;
 }
 
 void Canvas::SetCursor(int x, int y)

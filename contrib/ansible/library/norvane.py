@@ -48,7 +48,7 @@ options:
     description: The global options; each one left out keeps its value.
     type: dict
     suboptions:
-      default_user_name: {description: The default user name (at most 31 characters)., type: str}
+      default_user_name: {description: The default user name (at most 31 bytes of UTF-8)., type: str}
       network_warnings: {description: Network warnings., type: bool}
       restore_connections: {description: Restore persistent connections at start-up., type: bool}
       file_protection:

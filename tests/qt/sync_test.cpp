@@ -3,6 +3,7 @@
 // widgets without coming back as input.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -87,9 +88,14 @@ TEST_F(WidgetSync, TextIsUtf8AndTheLimitCountsBytesCuttingNoCharacter)
             EXPECT_EQ(dialog.GetDlgItemText(kTestName), "\xC5\x81\xC3\xB3" "d\xC5\xBA") << "7 bytes; one more char would make 9";
             EXPECT_EQ(host.beeps, 1);
             EXPECT_TRUE(QToolTip::text().contains("at most 8 bytes")) << QToolTip::text().toStdString();
+            // A paste that does not fit whole is refused whole, never cut.
+            QGuiApplication::clipboard()->setText("xy");
+            QTest::keyClick(Control<QLineEdit>(kTestName), Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(dialog.GetDlgItemText(kTestName), "\xC5\x81\xC3\xB3" "d\xC5\xBA");
+            EXPECT_EQ(host.beeps, 2);
             TypeText(Control<QLineEdit>(kTestName), "x");
             EXPECT_EQ(dialog.GetDlgItemText(kTestName), "\xC5\x81\xC3\xB3" "d\xC5\xBAx");
-            EXPECT_EQ(host.beeps, 1);
+            EXPECT_EQ(host.beeps, 2);
         },
     });
 }

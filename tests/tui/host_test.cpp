@@ -237,6 +237,10 @@ TEST_F(HostTest, FieldEditingKeysAndTheTextLimit)
             EXPECT_LT(screen.FindRow("at most 241 bytes"), 0);
             EXPECT_GE(screen.FindRow("nnnx"), 0);
         })
+        .Type("y")
+        .Then([](const Canvas& screen) { EXPECT_GE(screen.FindRow("at most 241 bytes"), 0); })
+        .Press(KeyCode::Tab)
+        .Then([](const Canvas& screen) { EXPECT_LT(screen.FindRow("at most 241 bytes"), 0) << "a command clears it too"; })
         .Press(KeyCode::Escape).Press(KeyCode::Escape);
     ServerListDialog main;
     EXPECT_EQ(main.DoModal(), IDCANCEL);

@@ -67,7 +67,6 @@ int TypedRow(const LiveWindow& list, char32_t letter)
 
 bool DialogView::HandleKey(const Key& key, TerminalIo& terminal)
 {
-    m_notice.clear();
     HWND focus = m_dialog.GetFocus();
     if (!IsWindow(focus) || focus == m_dialog.GetSafeHwnd())
         return false;

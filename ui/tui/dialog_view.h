@@ -55,8 +55,9 @@ public:
     // A key for the focused control; false for a key it does not use.
     bool HandleKey(const Key& key, TerminalIo& terminal);
     // Why the last key was refused, for the hint line (a field too full to take it); empty when
-    // it was not.
+    // it was not. The host clears it at every key.
     const std::u32string& notice() const { return m_notice; }
+    void ClearNotice() { m_notice.clear(); }
 
     // "What's This?": the window it would explain (null when not choosing), and the move to the
     // next or previous window that can be chosen.

@@ -80,6 +80,7 @@ std::optional<Command> DecodeKey(const Key& key, HWND focus)
 
 void TuiHost::HandleDialogKey(DialogView& view, const Key& key)
 {
+    view.ClearNotice();
     if (view.whatsThisChoice()) {
         HandleWhatsThisKey(view, key);
         return;

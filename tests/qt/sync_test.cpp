@@ -82,6 +82,8 @@ TEST_F(WidgetSync, TextIsUtf8AndTheLimitCountsBytesCuttingNoCharacter)
             EXPECT_EQ(Control<QLineEdit>(kTestName)->text(), QString::fromUtf8("m\uFFFDller"));
             QTest::keyClick(Control<QLineEdit>(kTestName), Qt::Key_End);
             EXPECT_EQ(dialog.GetDlgItemText(kTestName), "m\xFCller") << "shown, not edited: the bytes stay";
+            TypeText(Control<QLineEdit>(kTestName), "!");
+            EXPECT_EQ(dialog.GetDlgItemText(kTestName), "m\xFCller!") << "an edit elsewhere keeps the stray byte";
             dialog.SetDlgItemText(kTestName, "");
             dialog.GetDlgItem(kTestName)->SetTextLimit(8);
             TypeText(Control<QLineEdit>(kTestName), "\u0141\u00F3d\u017A\u017C");

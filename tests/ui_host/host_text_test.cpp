@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The text rules both hosts share: a caption's mnemonic marker and the case folding.
+// The text rules both hosts share: a caption's mnemonic marker, the case folding, an edit's bytes.
 #include <gtest/gtest.h>
+
+#include <string_view>
 
 #include "ui/host/host_text.h"
 
@@ -30,6 +32,26 @@ TEST(Captions, TheMarkerIsTakenOutAndUnderlinesTheLetterAfterIt)
     EXPECT_EQ(MnemonicOf("R&&D"), 0u);
     EXPECT_EQ(MnemonicOf("Caf&\xC3\x89"), U'\u00E9') << "a letter of two bytes, folded";
     EXPECT_EQ(MnemonicOf("&\xD0\x96"), U'\u0436');
+}
+
+TEST(EditedText, KeepsTheBytesOfWhatTheEditLeavesAlone)
+{
+    struct Case {
+        std::string_view before;
+        std::u32string_view edited;
+        std::string_view after;
+    };
+    const Case cases[] = {
+        {"m\xFCller", U"m\uFFFDller!", "m\xFCller!"},
+        {"m\xFCller", U"M\uFFFDller", "M\xFCller"},
+        {"\xFF\xFE", U"\uFFFDx\uFFFD", "\xFFx\xFE"},
+        {"a\xFF" "b", U"ab", "ab"},
+        {"ab", U"a\u0141b", "a\xC5\x81" "b"},
+        {"aa", U"aaa", "aaa"},
+        {"", U"\u6771", "\xE6\x9D\xB1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(EditedText(c.before, c.edited), c.after) << c.before;
 }
 
 TEST(CaseFolding, LatinGreekAndCyrillicCapitalsFoldOthersStay)

@@ -17,6 +17,38 @@ std::u32string FromUtf8(std::string_view text)
     return result;
 }
 
+int CharacterCount(std::string_view text)
+{
+    int count = 0;
+    for (size_t at = 0; at < text.size(); at += DecodeAnsiChar(text, at).length)
+        ++count;
+    return count;
+}
+
+size_t CharacterOffset(std::string_view text, int characters)
+{
+    size_t at = 0;
+    for (; characters > 0 && at < text.size(); --characters)
+        at += DecodeAnsiChar(text, at).length;
+    return at;
+}
+
+std::string EditedText(std::string_view before, std::u32string_view edited)
+{
+    const std::u32string shown = FromUtf8(before);
+    size_t front = 0;
+    while (front < shown.size() && front < edited.size() && shown[front] == edited[front])
+        ++front;
+    size_t back = 0;
+    while (back < shown.size() - front && back < edited.size() - front &&
+           shown[shown.size() - 1 - back] == edited[edited.size() - 1 - back])
+        ++back;
+    std::string text(before.substr(0, CharacterOffset(before, static_cast<int>(front))));
+    text += ToUtf8(edited.substr(front, edited.size() - front - back));
+    text += before.substr(CharacterOffset(before, static_cast<int>(shown.size() - back)));
+    return text;
+}
+
 std::string ToUtf8(std::u32string_view text)
 {
     std::string result;

@@ -10,6 +10,14 @@
 // of a text and its bytes correspond one to one or more.
 std::u32string FromUtf8(std::string_view text);
 std::string ToUtf8(std::u32string_view text);
+// The number of characters FromUtf8 makes of `text`, and where in its bytes character `characters`
+// starts (the end of the text for one past its last).
+int CharacterCount(std::string_view text);
+size_t CharacterOffset(std::string_view text, int characters);
+// A text the user edited, as bytes: `edited` is what the field showed of `before` (FromUtf8) after
+// the edit. The characters before and after the edited stretch keep their bytes from `before`, so
+// that a stray byte the user did not touch stays as it was.
+std::string EditedText(std::string_view before, std::u32string_view edited);
 
 // The case-folding rule of the program (help search, mnemonics, typing in a list): capitals of the
 // Latin, Greek and Cyrillic alphabets fold to their small letters; every other character stays.

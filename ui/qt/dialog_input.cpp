@@ -89,7 +89,7 @@ void DialogView::ConnectInput(HWND window, QWidget* widget)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         connect(edit, &QLineEdit::textEdited, this, [this, window](const QString& text) {
-            UserTypeText(window, FromQString(text));
+            UserTypeText(window, EditedText(window->text(), text.toStdU32String()));
             AfterInput(window);
         });
         // The field's limit refused what was typed or pasted (ByteLimit): the beep, and why.

@@ -10,7 +10,7 @@
 #include "ui/base/win_defs.h"
 
 // A byte that starts no character shows as U+FFFD; the widget that shows it leaves the model's
-// bytes alone until the user edits it (ConnectInput takes the text the user edited only).
+// bytes alone until the user edits it, and then keeps those the edit does not touch (EditedText).
 QString ToQString(std::string_view text);
 std::string FromQString(const QString& text);
 

@@ -27,22 +27,6 @@ std::string ToAnsi(std::u32string_view text)
     return ToUtf8(text);
 }
 
-int CharacterCount(std::string_view text)
-{
-    int count = 0;
-    for (size_t at = 0; at < text.size(); at += DecodeAnsiChar(text, at).length)
-        ++count;
-    return count;
-}
-
-size_t CharacterOffset(std::string_view text, int characters)
-{
-    size_t at = 0;
-    for (; characters > 0 && at < text.size(); --characters)
-        at += DecodeAnsiChar(text, at).length;
-    return at;
-}
-
 int CellWidth(char32_t c)
 {
     struct Range {

@@ -13,10 +13,6 @@ namespace tui {
 
 std::u32string FromAnsi(std::string_view text);
 std::string ToAnsi(std::u32string_view text);
-// The number of cells FromAnsi makes of `text`, and where in its bytes cell `characters` starts
-// (the end of the text for one past its last).
-int CharacterCount(std::string_view text);
-size_t CharacterOffset(std::string_view text, int characters);
 
 // The cells a character takes on a terminal: 2 for the wide characters of East Asian scripts, the
 // full-width forms and pictographs, 1 for every other (a combining mark too, in a cell of its own).

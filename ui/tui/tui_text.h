@@ -11,6 +11,7 @@
 
 namespace tui {
 
+// A control's text as cells and back: FromUtf8 and ToUtf8, by the name of the text they carry.
 std::u32string FromAnsi(std::string_view text);
 std::string ToAnsi(std::u32string_view text);
 

@@ -111,7 +111,7 @@ TEST_F(NestedRuns, ActivatingTheDialogBehindLeavesTheKeyboardWithTheOneInFront)
             QTest::keyClick(host.DialogWidget(*inner)->windowHandle(), Qt::Key_Escape);
         },
         [&] { QTest::keyClick(host.DialogWidget(dialog), Qt::Key_Escape); },
-    });
+    }, std::chrono::milliseconds(10), &host);   // the waits inside a step spin the loop: no step may start in them
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(innerResult, IDCANCEL);

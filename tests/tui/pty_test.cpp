@@ -307,6 +307,59 @@ TEST_F(PtyTest, AResizeRedrawsTheWholeScreen)
     EXPECT_EQ(session.WaitForExit(), 0);
 }
 
+std::string Describe(const CellLook& look)
+{
+    return "fg " + std::to_string(look.foreground) + " bg " + std::to_string(look.background) +
+           (look.bold ? " bold" : "") + (look.dim ? " dim" : "") + (look.underline ? " underline" : "") +
+           (look.reverse ? " reverse" : "");
+}
+
+// What a field, the focused button, the default button and a disabled button look like on the
+// terminal, in colour and without: each is told apart from the dialog around it and from the others.
+TEST_F(PtyTest, FieldsTheFocusAndTheDefaultButtonShowWithAndWithoutColours)
+{
+    for (const bool colours : {true, false}) {
+        SCOPED_TRACE(colours ? "in colour" : "NO_COLOR");
+        std::vector<std::string> command = Program("tui");
+        if (!colours)
+            command.insert(command.end() - 1, "NO_COLOR=1");
+        TmuxSession session(m_systemDir.path(), command, 80, 24);
+        ASSERT_TRUE(session.started());
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+        ASSERT_NO_FATAL_FAILURE(Open(session, {"Enter"}, "Add Server"));
+        // A name makes OK the default button; the focus goes back to Cancel.
+        session.Text("xy");
+        session.Keys({"BTab", "BTab"});
+        ASSERT_TRUE(session.WaitFor("Enter Cancel")) << session.ScreenText();
+        const std::optional<CellLook> window = session.LookOf("Server N");
+        const std::optional<CellLook> field = session.LookOf("xy");
+        const std::optional<CellLook> focused = session.LookOf("[  Cancel  ]");
+        const std::optional<CellLook> defaultButton = session.LookOf("[    OK    ]");
+        const std::optional<CellLook> disabled = session.LookOf("[  Add...  ]");
+        ASSERT_TRUE(window && field && focused && defaultButton && disabled) << session.ScreenText();
+        SCOPED_TRACE("window " + Describe(*window) + ", field " + Describe(*field) + ", focused " +
+                     Describe(*focused) + ", default " + Describe(*defaultButton) + ", disabled " +
+                     Describe(*disabled));
+        if (colours) {
+            EXPECT_NE(field->background, window->background);
+            EXPECT_NE(focused->background, window->background);
+            EXPECT_FALSE(focused->reverse);
+        } else {
+            for (const CellLook& look : {*window, *field, *focused, *defaultButton, *disabled})
+                EXPECT_TRUE(look.foreground == -1 && look.background == -1);
+            EXPECT_TRUE(field->underline);
+            EXPECT_TRUE(focused->reverse);
+        }
+        EXPECT_FALSE(focused->dim || defaultButton->dim || field->dim);
+        EXPECT_TRUE(defaultButton->bold);
+        EXPECT_TRUE(disabled->dim);
+        EXPECT_NE(*focused, *defaultButton);
+        EXPECT_NE(*defaultButton, *window);
+        session.Keys({"Escape", "Escape"});
+        EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
+    }
+}
+
 TEST_F(PtyTest, AnUnknownHostChoiceIsRefused)
 {
     const std::string command = "NORVANE_UI=curses '" + std::string(NORVANE_PROGRAM) + "' 2>&1 </dev/null";

@@ -25,6 +25,52 @@ std::string Joined(const std::vector<std::string>& lines)
     return text;
 }
 
+// Applies the parameters of one SGR sequence ("1;34", "0", "") to `look`.
+void ApplySgr(const std::string& parameters, CellLook& look)
+{
+    std::vector<int> codes;
+    std::istringstream stream(parameters);
+    for (std::string code; std::getline(stream, code, ';');)
+        codes.push_back(code.empty() ? 0 : std::stoi(code));
+    if (codes.empty())
+        codes.push_back(0);
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const int code = codes[i];
+        if (code == 0)
+            look = CellLook{};
+        else if (code == 1)
+            look.bold = true;
+        else if (code == 2)
+            look.dim = true;
+        else if (code == 22)
+            look.bold = look.dim = false;
+        else if (code == 4)
+            look.underline = true;
+        else if (code == 24)
+            look.underline = false;
+        else if (code == 7)
+            look.reverse = true;
+        else if (code == 27)
+            look.reverse = false;
+        else if (code >= 30 && code <= 37)
+            look.foreground = code - 30;
+        else if (code >= 40 && code <= 47)
+            look.background = code - 40;
+        else if (code >= 90 && code <= 97)
+            look.foreground = code - 90 + 8;
+        else if (code >= 100 && code <= 107)
+            look.background = code - 100 + 8;
+        else if (code == 39)
+            look.foreground = -1;
+        else if (code == 49)
+            look.background = -1;
+        else if ((code == 38 || code == 48) && i + 2 < codes.size() && codes[i + 1] == 5) {
+            (code == 38 ? look.foreground : look.background) = codes[i + 2];
+            i += 2;
+        }
+    }
+}
+
 }   // namespace
 
 TmuxSession::TmuxSession(const std::string& directory, const std::vector<std::string>& command, int columns, int rows)
@@ -76,6 +122,33 @@ std::vector<std::string> TmuxSession::Screen()
 std::string TmuxSession::ScreenText()
 {
     return Joined(Screen());
+}
+
+std::optional<CellLook> TmuxSession::LookOf(const std::string& text)
+{
+    // Each row as its characters (UTF-8) and, for each byte, the look it was drawn with.
+    CellLook look;
+    for (const std::string& line : Tmux({"capture-pane", "-p", "-e", "-t", kSession})) {
+        std::string shown;
+        std::vector<CellLook> looks;
+        for (size_t i = 0; i < line.size();) {
+            if (line[i] == '\033' && i + 1 < line.size() && line[i + 1] == '[') {
+                const size_t end = line.find_first_not_of("0123456789;", i + 2);
+                if (end == std::string::npos)
+                    break;
+                if (line[end] == 'm')
+                    ApplySgr(line.substr(i + 2, end - i - 2), look);
+                i = end + 1;
+                continue;
+            }
+            shown.push_back(line[i]);
+            looks.push_back(look);
+            ++i;
+        }
+        if (const size_t at = shown.find(text); at != std::string::npos)
+            return looks[at];
+    }
+    return std::nullopt;
 }
 
 std::string TmuxSession::WholeText()

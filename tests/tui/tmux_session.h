@@ -4,8 +4,20 @@
 // send-keys, the screen comes out with capture-pane, and every wait is bounded.
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+// How the terminal shows a cell: its colours (-1 the terminal's default) and attributes.
+struct CellLook {
+    int foreground = -1;
+    int background = -1;
+    bool bold = false;
+    bool dim = false;
+    bool underline = false;
+    bool reverse = false;
+    friend bool operator==(const CellLook&, const CellLook&) = default;
+};
 
 class TmuxSession {
 public:
@@ -30,6 +42,9 @@ public:
     // The screen, one string a row (UTF-8), without trailing blanks.
     std::vector<std::string> Screen();
     std::string ScreenText();
+    // The look of the first character of `text` where the screen first shows it; null when it
+    // shows no `text`.
+    std::optional<CellLook> LookOf(const std::string& text);
     // What scrolled off the top and the screen, a line wrapped at the edge joined again.
     std::string WholeText();
     // Waits until the screen meets `condition`; false on timeout.

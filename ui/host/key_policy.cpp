@@ -80,7 +80,7 @@ bool PerformCommand(CDialog& dialog, HWND focus, const Command& command, Command
         return true;
     case DialogCommand::Enter:
         // A push button with the focus is pressed itself; anywhere else Enter is the default button's.
-        if (focus != frame && ControlKindOf(*focus) == ControlKind::PushButton && focus->IsWindowEnabled())
+        if (focus != frame && EnterButton(dialog, focus) == focus)
             UserClick(focus);
         else
             UserPressEnter(dialog);
@@ -123,4 +123,16 @@ HWND MnemonicTarget(const CDialog& dialog, HWND focus, char32_t letter)
 HWND LabelTarget(HWND label)
 {
     return IsWindow(label) ? GetNextDlgTabItem(label->parent(), label, false) : nullptr;
+}
+
+HWND EnterButton(const CDialog& dialog, HWND focus)
+{
+    HWND frame = dialog.GetSafeHwnd();
+    if (!frame)
+        return nullptr;
+    if (IsWindow(focus) && &focus->dialog() == &dialog && focus != frame &&
+        ControlKindOf(*focus) == ControlKind::PushButton && focus->IsWindowEnabled())
+        return focus;
+    HWND button = dialog.GetDlgItem(dialog.GetDefID() != 0 ? dialog.GetDefID() : IDOK);
+    return button && button->IsWindowEnabled() && button->IsWindowVisible() ? button : nullptr;
 }

@@ -58,3 +58,7 @@ HWND MnemonicTarget(const CDialog& dialog, HWND focus, char32_t letter);
 // Where the mnemonic of `label` (a label or group box) takes the focus: the next control in tab
 // order, which it only focuses, even when it is a button.
 HWND LabelTarget(HWND label);
+
+// The button Enter presses in `dialog` with the focus on `focus`: a focused, enabled push button,
+// else the default button while it is shown and enabled. Null when Enter presses nothing.
+HWND EnterButton(const CDialog& dialog, HWND focus);

@@ -27,6 +27,8 @@ enum class CellStyle : uint8_t {
     Chosen,         // the control that "What's This?" would explain
     Popup,          // help popups, menus and message boxes
 };
+// Keep it the last style: the terminal gives each style up to it a look of its own.
+inline constexpr CellStyle kLastCellStyle = CellStyle::Popup;
 
 // The right half of a wide character (CellWidth 2), which stands in the cell before it.
 inline constexpr char32_t kWideTail = 0;

@@ -3,12 +3,16 @@
 // terminal when reads keep failing.
 #include "ui/tui/curses_terminal.h"
 
+#include <string>
+
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
 #endif
 #include <curses.h>
 #include <poll.h>
 #include <unistd.h>
+
+#include "ui/tui/escape_sequences.h"
 
 namespace tui {
 
@@ -69,11 +73,22 @@ Key CursesTerminal::ReadKey()
 
 Key CursesTerminal::KeyAfterEscape()
 {
-    // Esc alone, or the first half of Alt with a key: what follows at once decides.
+    // Esc alone, the first half of Alt with a key, or a key's sequence that curses did not know:
+    // what follows at once decides.
     wtimeout(stdscr, kAltDelayMs);
     wint_t ch = 0;
-    const int result = wget_wch(stdscr, &ch);
+    int result = wget_wch(stdscr, &ch);
+    std::u32string sequence;
+    if (result == OK && (ch == L'[' || ch == L'O')) {
+        sequence.push_back(static_cast<char32_t>(ch));
+        while (!SequenceEnds(sequence) && (result = wget_wch(stdscr, &ch)) == OK)
+            sequence.push_back(static_cast<char32_t>(ch));
+    }
     wtimeout(stdscr, -1);
+    if (sequence.size() == 1)   // Alt+[ or Alt+O, nothing after it
+        return Key{KeyCode::Char, sequence[0], true};
+    if (!sequence.empty())
+        return result == OK ? DecodeSequence(sequence) : Key::Of(KeyCode::None);
     if (result == ERR)
         return Key::Of(KeyCode::Escape);
     if (result == OK && ch == 27) {
@@ -118,11 +133,15 @@ Key CursesTerminal::FunctionKey(int code)
     case KEY_DOWN:
         return Key::Of(KeyCode::Down);
     case KEY_HOME:
+    case KEY_FIND:   // what xterm's description calls ESC [ 1 ~
+    case KEY_A1:
     case KEY_SHOME:
         key.code = KeyCode::Home;
         key.shift = code == KEY_SHOME;
         return key;
     case KEY_END:
+    case KEY_SELECT:   // ESC [ 4 ~
+    case KEY_C1:
     case KEY_SEND:
         key.code = KeyCode::End;
         key.shift = code == KEY_SEND;
@@ -133,7 +152,8 @@ Key CursesTerminal::FunctionKey(int code)
         return Key::Of(KeyCode::PageDown);
     case KEY_F(1):
         return Key::Of(KeyCode::F1);
-    case KEY_F(13):   // Shift+F1
+    case KEY_F(11):   // Shift+F1 on rxvt and PuTTY
+    case KEY_F(13):   // Shift+F1 on xterm and the Linux console
         key.code = KeyCode::F1;
         key.shift = true;
         return key;
@@ -141,7 +161,8 @@ Key CursesTerminal::FunctionKey(int code)
         return Key::Of(KeyCode::F4);
     case KEY_F(10):
         return Key::Of(KeyCode::F10);
-    case KEY_F(22):   // Shift+F10
+    case KEY_F(20):   // Shift+F10 on rxvt and PuTTY
+    case KEY_F(22):   // Shift+F10 on xterm
         key.code = KeyCode::F10;
         key.shift = true;
         return key;

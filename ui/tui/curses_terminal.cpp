@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstdio>
 #include <cwchar>
 
@@ -25,23 +26,48 @@ struct StyleLook {
     attr_t monoAttributes;     // used instead on a terminal without colours
 };
 
-// Indexed by CellStyle; colour pair n + 1 is style n.
-constexpr std::array<StyleLook, 13> kLooks = {{
-    {COLOR_WHITE, COLOR_BLUE, A_NORMAL, A_NORMAL},       // Desktop
-    {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_REVERSE},      // HintBar
-    {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},      // Window
-    {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL},      // Frame
-    {COLOR_BLUE, COLOR_WHITE, A_BOLD, A_BOLD},           // Caption
-    {COLOR_BLACK, COLOR_WHITE, A_DIM, A_DIM},            // Disabled
-    {COLOR_BLACK, COLOR_WHITE, A_BOLD, A_BOLD},          // DefaultButton
-    {COLOR_WHITE, COLOR_BLUE, A_BOLD, A_REVERSE},        // Focused
-    {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_UNDERLINE},    // Field
-    {COLOR_BLACK, COLOR_CYAN, A_DIM, A_DIM},             // FieldDisabled
-    {COLOR_WHITE, COLOR_BLUE, A_NORMAL, A_REVERSE},      // Selected
-    {COLOR_BLACK, COLOR_YELLOW, A_NORMAL, A_REVERSE | A_BOLD},   // Chosen
-    {COLOR_BLACK, COLOR_YELLOW, A_NORMAL, A_NORMAL},     // Popup
-}};
-static_assert(static_cast<size_t>(CellStyle::Popup) + 1 == kLooks.size(), "one look for every style");
+// Each style's look, by name so that the compiler checks every style has one; colour pair
+// n + 1 is style n. On a terminal without colours the focus shows in reverse, the default
+// button in bold and an edit field underlined, so none depends on colour to be seen.
+constexpr StyleLook LookOf(CellStyle style)
+{
+    switch (style) {
+    case CellStyle::Desktop:
+        return {COLOR_WHITE, COLOR_BLUE, A_NORMAL, A_NORMAL};
+    case CellStyle::HintBar:
+        return {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_REVERSE};
+    case CellStyle::Window:
+    case CellStyle::Frame:
+        return {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL};
+    case CellStyle::Caption:
+        return {COLOR_BLUE, COLOR_WHITE, A_BOLD, A_BOLD};
+    case CellStyle::Disabled:
+        return {COLOR_BLACK, COLOR_WHITE, A_DIM, A_DIM};
+    case CellStyle::Field:
+        return {COLOR_BLACK, COLOR_CYAN, A_NORMAL, A_UNDERLINE};
+    case CellStyle::FieldDisabled:
+        return {COLOR_BLACK, COLOR_CYAN, A_DIM, A_DIM};
+    case CellStyle::DefaultButton:
+        return {COLOR_BLACK, COLOR_WHITE, A_BOLD, A_BOLD};
+    case CellStyle::Focused:
+        return {COLOR_WHITE, COLOR_BLUE, A_BOLD, A_REVERSE};
+    case CellStyle::Selected:
+        return {COLOR_WHITE, COLOR_BLUE, A_NORMAL, A_REVERSE};
+    case CellStyle::Chosen:
+        return {COLOR_BLACK, COLOR_YELLOW, A_NORMAL, A_REVERSE | A_BOLD};
+    case CellStyle::Popup:
+        return {COLOR_BLACK, COLOR_YELLOW, A_NORMAL, A_NORMAL};
+    }
+    return {COLOR_BLACK, COLOR_WHITE, A_NORMAL, A_NORMAL};
+}
+
+// Colours only where the terminal has them and the user has not asked for none (NO_COLOR set
+// to anything but empty).
+bool WantsColours()
+{
+    const char* noColour = getenv("NO_COLOR");
+    return has_colors() && (noColour == nullptr || *noColour == '\0');
+}
 
 // The line-drawing glyph curses has for a box-drawing character, or null.
 const cchar_t* LineGlyph(char32_t ch)
@@ -108,10 +134,12 @@ std::unique_ptr<CursesTerminal> CursesTerminal::Open(std::string* error)
     intrflush(stdscr, FALSE);
     keypad(stdscr, TRUE);
     set_escdelay(kEscDelayMs);
-    bool colours = has_colors();
+    bool colours = WantsColours();
     if (colours && start_color() == OK) {
-        for (size_t i = 0; i < kLooks.size(); ++i)
-            init_pair(static_cast<short>(i + 1), kLooks[i].foreground, kLooks[i].background);
+        for (int style = 0; style <= static_cast<int>(kLastCellStyle); ++style) {
+            const StyleLook look = LookOf(static_cast<CellStyle>(style));
+            init_pair(static_cast<short>(style + 1), look.foreground, look.background);
+        }
     } else {
         colours = false;
     }
@@ -152,7 +180,7 @@ void CursesTerminal::Present(const Canvas& canvas)
             const Cell& cell = canvas.at(x, y);
             if (cell.ch == kWideTail)
                 continue;   // the wide character before it covers it
-            const StyleLook& look = kLooks[static_cast<size_t>(cell.style)];
+            const StyleLook look = LookOf(cell.style);
             attr_t attributes = m_screen->colours ? look.colourAttributes : look.monoAttributes;
             if (cell.underline)
                 attributes |= A_UNDERLINE;

@@ -57,6 +57,9 @@ std::optional<Command> DecodeKey(const Key& key, HWND focus)
     case KeyCode::BackTab:
         return Command{DialogCommand::Previous};
     case KeyCode::Enter:
+        // Alt+Enter is the context menu's key on terminals that send nothing for Shift+F10.
+        if (key.alt)
+            return Command{DialogCommand::ContextMenu};
         return key.Is(KeyCode::Enter) ? std::optional(Command{DialogCommand::Enter}) : std::nullopt;
     case KeyCode::Escape:
         return key.Is(KeyCode::Escape) ? std::optional(Command{DialogCommand::Escape}) : std::nullopt;

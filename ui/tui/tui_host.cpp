@@ -7,7 +7,9 @@
 #include "ui/base/dialog.h"
 #include "ui/base/format_string.h"
 #include "ui/base/message_box.h"
+#include "ui/base/control_kind.h"
 #include "ui/base/window_api.h"
+#include "ui/host/key_policy.h"
 #include "ui/tui/dialog_painter.h"
 #include "ui/tui/dialog_view.h"
 #include "ui/tui/help_popup.h"
@@ -25,6 +27,44 @@ namespace tui {
 namespace {
 
 constexpr int kMessageTypeMask = 0xF;
+
+// The keys of a dialog for the bottom line, at most `width` cells: what Enter presses now, and
+// as many of the others as fit, the most useful first; the system menu's key comes second.
+std::u32string DialogHint(const CDialog& dialog, HWND focus, int width)
+{
+    struct Item {
+        std::u32string text;
+        int priority;   // the highest is placed first
+        bool shown = false;
+    };
+    std::vector<Item> items{{U"Tab Next", 3}};
+    if (focus && (ControlKindOf(*focus) == ControlKind::CheckBox || ControlKindOf(*focus) == ControlKind::RadioButton))
+        items.push_back({U"Space Toggle", 2});
+    if (HWND button = EnterButton(dialog, focus))
+        items.push_back({U"Enter " + StripMnemonic(button->text()).text, 9});
+    items.push_back({U"Esc Cancel", 7});
+    items.push_back({U"F1 Help", 6});
+    items.push_back({U"Alt+? What's This?", 4});
+    items.push_back({U"Alt+Enter Context Menu", 1});
+    items.push_back({U"Alt+Space Menu", 8});
+    constexpr int kGap = 2;
+    int used = -kGap;
+    for (int priority = 9; priority > 0; --priority) {
+        for (Item& item : items) {
+            const int needed = kGap + static_cast<int>(item.text.size());
+            if (item.priority == priority && used + needed <= width) {
+                item.shown = true;
+                used += needed;
+            }
+        }
+    }
+    std::u32string line;
+    for (const Item& item : items) {
+        if (item.shown)
+            line += (line.empty() ? U"" : U"  ") + item.text;
+    }
+    return line;
+}
 
 }   // namespace
 
@@ -247,12 +287,9 @@ std::u32string TuiHost::Hint() const
         return view.notice();
     if (view.whatsThisChoice())
         return U"What's This?  Tab/arrows Choose a control  Enter Show its help  Esc Leave";
-    std::u32string hint = U"Tab Next  Space Toggle  ";
     const CDialog& dialog = view.dialog();
-    const int defaultId = dialog.GetDefID() != 0 ? dialog.GetDefID() : IDOK;
-    if (HWND button = dialog.GetDlgItem(defaultId))
-        hint += U"Enter " + StripMnemonic(button->text()).text + U"  ";
-    return hint + U"Esc Cancel  F1 Help  Shift+F1 What's This?  Alt+Space Menu";
+    HWND focus = IsWindow(dialog.GetFocus()) ? dialog.GetFocus() : nullptr;
+    return DialogHint(dialog, focus, m_terminal.Size().columns - 2);
 }
 
 Rect TuiHost::CellsOf(HWND window) const

@@ -129,6 +129,40 @@ TEST_F(PtyTest, F1OnTheServerNameFieldShowsItsTopic)
     EXPECT_EQ(session.WaitForExit(), 0);
 }
 
+// Home, End and F1 as the common terminals send them, whatever TERM says, and other sequences
+// dropped whole: nothing of them is typed or taken as a mnemonic.
+TEST_F(PtyTest, EachTerminalsKeySequencesWorkAndUnknownOnesAreDropped)
+{
+    for (const char* term : {"TERM=xterm", "TERM=linux"}) {
+        SCOPED_TRACE(term);
+        std::vector<std::string> command = Program("tui");
+        command.insert(command.end() - 1, term);
+        TmuxSession session(m_systemDir.path(), command, 80, 24);
+        ASSERT_TRUE(session.started());
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+        // The console's F1 on a button: its topic, not the 'A' of Add... as a mnemonic.
+        ASSERT_NO_FATAL_FAILURE(Open(session, {"M-o"}, "Global Options"));
+        ASSERT_NO_FATAL_FAILURE(Close(session, "Global Options", "Servers and Printers:"));
+        session.Bytes("\033[[A");
+        ASSERT_TRUE(session.WaitFor("Any key closes the help")) << session.ScreenText();
+        EXPECT_EQ(session.ScreenText().find("Add Server"), std::string::npos);
+        session.Keys({"Escape"});
+        ASSERT_TRUE(session.WaitUntilGone("Any key closes the help")) << session.ScreenText();
+
+        ASSERT_NO_FATAL_FAILURE(Open(session, {"M-a"}, "Add Server"));
+        session.Text("ab");
+        for (const char* keys : {"\033[1~X", "\033[4~Y", "\033[7~1", "\033[8~2", "\033OH3", "\033[F4",
+                                 "\033[2~\033[15~\033[[C\033[99;99X\033[?1;2c"})
+            session.Bytes(keys);
+        EXPECT_TRUE(session.WaitFor("31XabY24")) << session.ScreenText();
+        session.Bytes("\033[11~");
+        EXPECT_TRUE(session.WaitFor("its host name, or its IP address")) << session.ScreenText();
+        EXPECT_NE(session.ScreenText().find("31XabY24 "), std::string::npos) << session.ScreenText();
+        session.Keys({"Escape", "Escape", "Escape"});
+        EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
+    }
+}
+
 TEST_F(PtyTest, ADisplayOutOfReachFallsBackToTheTerminalSayingWhy)
 {
     // Found by looking before Qt starts (a dead X display), and by Qt failing to start (a platform

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -107,6 +108,17 @@ void TmuxSession::Keys(const std::vector<std::string>& keys)
 void TmuxSession::Text(const std::string& text)
 {
     (void)Run({"send-keys", "-t", kSession, "-l", text}, nullptr);
+}
+
+void TmuxSession::Bytes(const std::string& bytes)
+{
+    std::vector<std::string> arguments{"send-keys", "-t", kSession, "-H"};
+    for (const char byte : bytes) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02x", static_cast<unsigned char>(byte));
+        arguments.emplace_back(hex);
+    }
+    (void)Run(arguments, nullptr);
 }
 
 void TmuxSession::Resize(int columns, int rows)

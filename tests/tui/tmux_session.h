@@ -37,6 +37,8 @@ public:
     void Keys(const std::vector<std::string>& keys);
     // Characters as they are.
     void Text(const std::string& text);
+    // Bytes as a terminal sends them, escape sequences included, in one write.
+    void Bytes(const std::string& bytes);
     void Resize(int columns, int rows);
 
     // The screen, one string a row (UTF-8), without trailing blanks.

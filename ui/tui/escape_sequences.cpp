@@ -18,7 +18,7 @@ bool IsFinal(char32_t ch)
 
 bool IsParameter(char32_t ch)
 {
-    return ch >= U'0' && ch <= U';';
+    return ch >= U'0' && ch <= U'?';
 }
 
 // The numbers between the sequence's introducer and its final character ("1;2" gives 1, 2).

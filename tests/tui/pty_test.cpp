@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <csignal>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -209,6 +211,26 @@ TEST_F(PtyTest, EscCancelsEveryDialogAndNothingIsWritten)
     EXPECT_EQ(ReadFileBytes(m_systemDir.iniPath()), "");
 }
 
+TEST_F(PtyTest, AnInterruptATerminationAndAHangUpGiveTheTerminalBackAndWriteNothing)
+{
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        TmuxSession session(m_systemDir.path(), Program("tui"), 80, 24);
+        ASSERT_TRUE(session.started());
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+        ASSERT_NO_FATAL_FAILURE(Open(session, {"M-a"}, "Add Server"));
+        session.Text("localhost");
+        ASSERT_TRUE(session.WaitFor("localhost")) << session.ScreenText();
+        EXPECT_EQ(session.PaneValue("#{alternate_on}#{keypad_flag}#{keypad_cursor_flag}"), "111");
+        const int program = session.ProgramId();
+        ASSERT_GT(program, 0);
+        ASSERT_EQ(::kill(program, signal), 0);
+        EXPECT_NE(session.WaitForExit(), -1);
+        EXPECT_EQ(session.PaneValue("#{alternate_on}#{keypad_flag}#{keypad_cursor_flag}"), "000");
+        EXPECT_FALSE(std::filesystem::exists(m_systemDir.iniPath()));
+    }
+}
+
 // Two programs on one system directory, each in its own terminal: the first adds a server and
 // changes another, the second changes that one too and saves last. It asks about the server both
 // changed, keeps the user's answer, and keeps the first program's addition.
@@ -391,6 +413,30 @@ TEST_F(PtyTest, FieldsTheFocusAndTheDefaultButtonShowWithAndWithoutColours)
         EXPECT_NE(*defaultButton, *window);
         session.Keys({"Escape", "Escape"});
         EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
+    }
+}
+
+TEST_F(PtyTest, ATerminalThatCannotPlaceItsCursorIsRefusedInOneLine)
+{
+    const struct {
+        const char* term;
+        const char* why;
+    } cases[] = {
+        {"TERM=dumb", "norvane: cannot run in this terminal: the terminal cannot move its cursor (TERM=dumb)\n"},
+        {"TERM=no-such-terminal", "norvane: cannot run in this terminal: the terminal type is unknown or cannot be "
+                                  "driven (TERM=no-such-terminal)\n"},
+    };
+    for (const auto& termCase : cases) {
+        SCOPED_TRACE(termCase.term);
+        std::vector<std::string> command = Program("tui");
+        command.insert(command.end() - 1, termCase.term);
+        TmuxSession session(m_systemDir.path(), command, 80, 24);
+        ASSERT_TRUE(session.started());
+        EXPECT_EQ(session.WaitForExit(), 1);
+        // The one line, and nothing else before tmux's own word on the ended program.
+        std::string screen = session.WholeText();
+        screen = screen.substr(0, screen.find("Pane is dead"));
+        EXPECT_EQ(screen.substr(0, screen.find_last_not_of('\n') + 1) + "\n", termCase.why);
     }
 }
 

@@ -194,6 +194,21 @@ bool TmuxSession::WaitUntilGone(const std::string& text, std::chrono::millisecon
         timeout);
 }
 
+std::string TmuxSession::PaneValue(const std::string& format)
+{
+    const std::vector<std::string> lines = Tmux({"display-message", "-p", "-t", kSession, format});
+    return lines.empty() ? "" : lines.front();
+}
+
+int TmuxSession::ProgramId()
+{
+    // The pane runs the shell that waits for the program: its one child.
+    const std::string shell = PaneValue("#{pane_pid}");
+    std::ifstream children("/proc/" + shell + "/task/" + shell + "/children");
+    int id = 0;
+    return children >> id ? id : 0;
+}
+
 int TmuxSession::WaitForExit(std::chrono::milliseconds timeout)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;

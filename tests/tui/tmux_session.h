@@ -55,6 +55,10 @@ public:
     // Waits until the screen shows `text` (or stops showing it); false on timeout.
     bool WaitFor(const std::string& text, std::chrono::milliseconds timeout = std::chrono::seconds(10));
     bool WaitUntilGone(const std::string& text, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    // A value of tmux's formats for the pane ("#{alternate_on}").
+    std::string PaneValue(const std::string& format);
+    // The process id of the program, or 0 once it has ended.
+    int ProgramId();
     // Waits for the program to end; its exit status, or -1 on timeout.
     int WaitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 

@@ -5,6 +5,7 @@
 #define NCURSES_WIDECHAR 1
 #endif
 #include <curses.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <array>
@@ -106,6 +107,11 @@ wchar_t Writable(char32_t ch)
                : static_cast<wchar_t>(ch);
 }
 
+void TerminateOnHangUp(int /*signal*/)
+{
+    (void)kill(getpid(), SIGTERM);
+}
+
 }   // namespace
 
 struct CursesTerminal::Screen {
@@ -120,14 +126,33 @@ std::unique_ptr<CursesTerminal> CursesTerminal::Open(std::string* error)
             *error = "standard input and output are not a terminal";
         return nullptr;
     }
+    const std::string term = getenv("TERM") ? getenv("TERM") : "";
     SCREEN* screen = newterm(nullptr, stdout, stdin);
     if (!screen) {
         if (error)
-            *error = "the terminal type is unknown or cannot be driven (TERM=" +
-                     std::string(getenv("TERM") ? getenv("TERM") : "") + ")";
+            *error = "the terminal type is unknown or cannot be driven (TERM=" + term + ")";
+        return nullptr;
+    }
+    // A terminal that cannot place its cursor (TERM=dumb, a printing terminal) cannot show a
+    // dialog; curses has drawn nothing on it yet.
+    const char* move = tigetstr("cup");
+    if (move == nullptr || move == reinterpret_cast<char*>(-1)) {
+        endwin();
+        delscreen(screen);
+        if (error)
+            *error = "the terminal cannot move its cursor (TERM=" + term + ")";
         return nullptr;
     }
     set_term(screen);
+    // curses gives the terminal back when SIGINT or SIGTERM ends the program; a hangup with the
+    // terminal still there (its window closed, the session ended) ends it as SIGTERM does.
+    struct sigaction onTerminate {};
+    struct sigaction onHangUp {};
+    if (sigaction(SIGTERM, nullptr, &onTerminate) == 0 && sigaction(SIGHUP, nullptr, &onHangUp) == 0 &&
+        onHangUp.sa_handler == SIG_DFL && onTerminate.sa_handler != SIG_DFL && onTerminate.sa_handler != SIG_IGN) {
+        onHangUp.sa_handler = TerminateOnHangUp;
+        (void)sigaction(SIGHUP, &onHangUp, nullptr);
+    }
     cbreak();
     noecho();
     nonl();

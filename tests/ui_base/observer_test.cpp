@@ -4,6 +4,7 @@
 
 #include "tests/support/scripted_host.h"
 #include "tests/support/test_dialog.h"
+#include "ui/base/window_api.h"
 
 namespace {
 
@@ -58,6 +59,34 @@ TEST(Observer, InitialisationReportsItemsFocusPlacementAndShowing)
     EXPECT_TRUE(saw(0, WindowChange::Style)) << "the caption's help button";
     EXPECT_TRUE(saw(kTestName, WindowChange::Focus));
     EXPECT_EQ(observer.seen.back(), (std::pair{0, WindowChange::Visible})) << "shown once initialised";
+}
+
+// Disabling or hiding the control with the focus (the Delete button that deleted the last row)
+// passes the focus on to the next control in tab order, and the host is told; other controls
+// leave it where it is.
+TEST(Observer, TheFocusLeavesAControlThatIsDisabledOrHidden)
+{
+    ScriptedHost host;
+    RecordingObserver observer;
+    host.ObserveWith(&observer);
+    TestDialog dialog;
+    host.Script({Inspect([&](CDialog& d) {
+                     HWND action = d.GetDlgItem(kTestAction);
+                     HWND next = GetNextDlgTabItem(d.GetSafeHwnd(), action, false);
+                     ASSERT_NE(next, action);
+                     action->SetFocus();
+                     d.GetDlgItem(kTestCheck)->EnableWindow(false);
+                     EXPECT_EQ(d.GetFocus(), action);
+                     observer.seen.clear();
+                     action->EnableWindow(false);
+                     EXPECT_EQ(d.GetFocus(), next);
+                     EXPECT_EQ(observer.seen.back(), (std::pair{next->id(), WindowChange::Focus}));
+                     HWND after = GetNextDlgTabItem(d.GetSafeHwnd(), next, false);
+                     next->ShowWindow(false);
+                     EXPECT_EQ(d.GetFocus(), after);
+                 }),
+                 Escape()});
+    dialog.DoModal();
 }
 
 }   // namespace

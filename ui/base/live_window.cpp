@@ -132,7 +132,26 @@ bool LiveWindow::ModifyStyle(uint32_t remove, uint32_t add)
         Changed(WindowChange::Visible);
     if (changed & ~(WS_DISABLED | WS_VISIBLE))
         Changed(WindowChange::Style);
+    if ((changed & (WS_DISABLED | WS_VISIBLE)) && !(IsWindowEnabled() && IsWindowVisible()))
+        PassFocusOn();
     return true;
+}
+
+void LiveWindow::PassFocusOn()
+{
+    // The focus does not stay where the keyboard can no longer act: it goes on to the next
+    // control in tab order (the button that deleted the last row, for instance, once disabled).
+    HWND frame = m_dialog.GetSafeHwnd();
+    HWND focus = m_dialog.GetFocus();
+    if (!frame || this == frame)
+        return;
+    while (focus && focus != this)
+        focus = focus->parent();
+    if (!focus)
+        return;
+    HWND next = GetNextDlgTabItem(frame, this, false);
+    if (next && next != this && next->parent() == frame)
+        next->SetFocus();
 }
 
 bool LiveWindow::ModifyStyleEx(uint32_t remove, uint32_t add)

@@ -98,6 +98,8 @@ public:
     void SetTextLimit(int limit);
 
 private:
+    // Moves the dialog's focus off this window (or a window in it) once it cannot take input.
+    void PassFocusOn();
     void Changed(WindowChange change);
 
     CDialog& m_dialog;

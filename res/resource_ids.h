@@ -149,6 +149,8 @@ inline constexpr uint32_t IDS_OPTION_CHANGED_ELSEWHERE = 275;   // Yes/No/Cancel
 // for its length.
 inline constexpr uint32_t IDS_WAITING_FOR_LOCK = 280;
 inline constexpr uint32_t IDS_FIELD_FULL = 281;                 // %1 the field's limit in bytes
+// Shown by the terminal host in place of the dialogs on a terminal smaller than it can use.
+inline constexpr uint32_t IDS_TERMINAL_TOO_SMALL = 282;   // %1 the columns, %2 the rows it needs
 // What every host shows of its own (300-319): the About box, the help window and its menus.
 inline constexpr uint32_t IDS_ABOUT_CAPTION = 300;              // %1 the application title
 inline constexpr uint32_t IDS_ABOUT_VERSION = 301;              // %1 the application title, %2 the version

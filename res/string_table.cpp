@@ -88,6 +88,7 @@ constexpr StringEntry kStrings[] = {
      "keeps yours, No keeps the other program's, Cancel returns to the dialog without saving."},
     {IDS_WAITING_FOR_LOCK, "Waiting for another program to finish writing kqnet.ini..."},
     {IDS_FIELD_FULL, "Too long: at most %1 bytes fit here; a letter beyond A-Z takes 2 to 4."},
+    {IDS_TERMINAL_TOO_SMALL, "Enlarge the terminal to %1 x %2"},
     {IDS_ABOUT_CAPTION, "About %1"},
     {IDS_ABOUT_VERSION, "%1 version %2"},
     {IDS_ABOUT_DESCRIPTION,

@@ -64,6 +64,28 @@ TEST_P(EveryDialogTest, ShowsItsCaptionAndEscCancels)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
+// On a terminal too small for the dialog, Tab and Shift+Tab never take the focus out of sight: the
+// dialog scrolls to it.
+TEST_P(EveryDialogTest, OnASmallTerminalTheFocusStaysOnTheScreen)
+{
+    for (const tui::TerminalSize size : {tui::TerminalSize{80, 16}, tui::TerminalSize{40, 12}}) {
+        m_terminal.ResizeTo(size);
+        for (const KeyCode key : {KeyCode::Tab, KeyCode::BackTab}) {
+            for (int step = 0; step < 24; ++step) {
+                m_terminal.Press(key).Then([size, step](const Canvas& screen) {
+                    ASSERT_TRUE(screen.cursorVisible()) << size.columns << "x" << size.rows << ", step " << step;
+                    const Point cursor = screen.cursor();
+                    EXPECT_NE(screen.at(cursor.x, cursor.y).style, CellStyle::Desktop);
+                    EXPECT_NE(screen.at(cursor.x, cursor.y).style, CellStyle::Frame);
+                });
+            }
+        }
+    }
+    m_terminal.Press(KeyCode::Escape);
+    HelpDialog dialog(GetParam().templateId, nullptr);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
 INSTANTIATE_TEST_SUITE_P(Templates, EveryDialogTest,
                          ::testing::Values(DialogCase{IDD_SERVER_LIST, "Norvane"}, DialogCase{IDD_SERVER, "Add Server"},
                                            DialogCase{IDD_GLOBAL_OPTIONS, "Global Options"},
@@ -283,6 +305,9 @@ TEST_F(HostTest, HelpButtonOpensTheHelpWindowWithItsContents)
             EXPECT_TRUE(Shows(screen, "Enable Telnet"));
             EXPECT_FALSE(Shows(screen, "Which servers to add"));
         })
+        .Press(KeyCode::Down)   // back in the list, Backspace still edits the search
+        .Press(KeyCode::Backspace)
+        .Then([](const Canvas& screen) { EXPECT_TRUE(Shows(screen, "Search: telne ")); })
         .Press(KeyCode::Escape)
         .Then([](const Canvas& screen) { EXPECT_FALSE(Shows(screen, "Norvane Help")); })
         .Press(KeyCode::Escape);
@@ -299,7 +324,17 @@ TEST_F(HostTest, AResizeLaysTheDialogOutAgainAndCentresIt)
         EXPECT_EQ(window, (Rect{29, 4, 90, 30}));
         EXPECT_EQ(screen.at(window.left, window.top).ch, tui::kCornerTopLeft);
         EXPECT_EQ(screen.at(window.right - 1, window.bottom - 1).ch, tui::kCornerBottomRight);
+        EXPECT_TRUE(Shows(screen, "─ File Protection Mask for New Files and Directories ─"));
     });
+    // Below the smallest size one line says so, and keys do nothing until the terminal grows.
+    m_terminal.ResizeTo({40, 7})
+        .Then([](const Canvas& screen) {
+            EXPECT_EQ(screen.FindRow("Enlarge the terminal to 30 x 8"), 0);
+            EXPECT_EQ(screen.FindRow("Global Options"), -1);
+        })
+        .Press(KeyCode::Escape)
+        .ResizeTo({80, 24})
+        .Then([](const Canvas& screen) { EXPECT_TRUE(Shows(screen, "Global Options")); });
     m_terminal.Press(KeyCode::Escape);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }

@@ -121,8 +121,12 @@ TEST(HelpAndMenuKeys, AskForTheFocusedControlOrTheDialog)
     ScriptedHost host;
     TestDialog dialog;
     host.Script({Focus(kTestName), Key(DialogCommand::Help), Key(DialogCommand::ContextMenu),
-                 // A control disabled under the focus leaves the keyboard's right click to the dialog.
-                 Inspect([](CDialog& d) { d.GetDlgItem(kTestName)->EnableWindow(false); }),
+                 // A disabled control the dialog's code gives the focus to leaves the keyboard's right
+                 // click to the dialog.
+                 Inspect([](CDialog& d) {
+                     d.GetDlgItem(kTestName)->EnableWindow(false);
+                     d.GetDlgItem(kTestName)->SetFocus();
+                 }),
                  Key(DialogCommand::ContextMenu), Key(DialogCommand::WhatsThis), Key(DialogCommand::SystemMenu),
                  Key(DialogCommand::DropDown), Focus(kTestDropList), Key(DialogCommand::DropDown), Escape()});
     dialog.DoModal();

@@ -9,9 +9,9 @@ namespace tui {
 int MinimumColumns(const ControlTemplate& control);
 int MinimumRows(const ControlTemplate& control, int columns);
 
-// Cells around a button's or box's caption: "< " and " >", "[x] ", "┌ " and " ┐".
+// Cells around a button's or box's caption: "[" and "]", "[x] ", "┌─ " and " ─┐".
 inline constexpr int kPushButtonMargin = 2;
 inline constexpr int kCheckMarkWidth = 4;
-inline constexpr int kGroupCaptionMargin = 4;
+inline constexpr int kGroupCaptionMargin = 6;
 
 }   // namespace tui

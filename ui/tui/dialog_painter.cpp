@@ -90,9 +90,14 @@ void PaintGroupBox(const PaintContext& context, const LiveWindow& window, const 
 {
     const CellStyle style = Dimmed(window, CellStyle::Window);
     context.canvas.Box(rect, style);
-    if (!window.text().empty())
-        PaintCaption(context.canvas, rect.left + 2, rect.top, " " + window.text() + " ", style,
-                     rect.width() - kGroupCaptionMargin);
+    if (window.text().empty())
+        return;
+    // "┌─ caption ─┐", the caption cut when the box is too narrow for it.
+    const int room = std::max(rect.width() - kGroupCaptionMargin, 0);
+    const int shown = std::min(static_cast<int>(StripMnemonic(window.text()).text.size()), room);
+    context.canvas.Put(rect.left + 2, rect.top, U' ', style);
+    PaintCaption(context.canvas, rect.left + 3, rect.top, window.text(), style, room);
+    context.canvas.Put(rect.left + 3 + shown, rect.top, U' ', style);
 }
 
 void PaintEdit(const PaintContext& context, const LiveWindow& window, const Rect& rect)

@@ -17,6 +17,19 @@ bool Explainable(const LiveWindow& window)
     return window.IsWindowVisible() && window.kind() != WindowKind::Other;
 }
 
+// How far a window spanning [windowLow, windowHigh) on an axis of `screen` cells moves so that
+// [low, high) is on the screen, its start first when it cannot show whole; none when it fits.
+int ScrollShift(int low, int high, int windowLow, int windowHigh, int screen)
+{
+    if (windowHigh - windowLow <= screen)
+        return 0;
+    int shift = high > screen ? screen - high : 0;
+    if (low + shift < 0)
+        shift = -low;
+    // Never so far that the window leaves part of the screen empty.
+    return std::clamp(shift, screen - windowHigh, -windowLow);
+}
+
 }   // namespace
 
 Point CentredPosition(TerminalSize screen, int width, int height)
@@ -72,6 +85,17 @@ void DialogView::Move(Point topLeft)
     topLeft.x = std::max(0, std::min(topLeft.x, m_size.columns - width));
     topLeft.y = std::max(0, std::min(topLeft.y, m_size.rows - height));
     m_position = topLeft;
+}
+
+void DialogView::ShowFocus()
+{
+    HWND focus = m_dialog.GetFocus();
+    if (!IsWindow(focus) || focus == m_dialog.GetSafeHwnd())
+        return;
+    const Rect control = ControlRect(focus);
+    const Rect window = WindowRect();
+    m_position.x += ScrollShift(control.left, control.right, window.left, window.right, m_size.columns);
+    m_position.y += ScrollShift(control.top, control.bottom, window.top, window.bottom, m_size.rows);
 }
 
 Rect DialogView::ControlRect(const LiveWindow* window) const

@@ -39,6 +39,8 @@ public:
     Point ClientOrigin() const;
     // Moves the window, kept on the screen as far as it fits.
     void Move(Point topLeft);
+    // Scrolls a window larger than the terminal so that the focused control is on the screen.
+    void ShowFocus();
     // A rectangle in dialog units as cells of the client area.
     Rect MapDialogRect(const Rect& dialogUnits) const { return m_layout.Map(dialogUnits); }
     // A control's rectangle in screen cells.

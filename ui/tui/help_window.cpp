@@ -142,8 +142,8 @@ void HelpWindow::HandleKey(const Key& key)
         }
         return;
     case Pane::Contents:
-        if (key.code == KeyCode::Char && !key.alt && !key.ctrl && key.ch > U' ') {
-            // Typing in the list searches.
+        if ((key.code == KeyCode::Char && !key.alt && !key.ctrl && key.ch > U' ') || key.Is(KeyCode::Backspace)) {
+            // Typing in the list searches, and Backspace edits what was typed.
             m_pane = Pane::Search;
             HandleKey(key);
         } else if (key.Is(KeyCode::Enter)) {

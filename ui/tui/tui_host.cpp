@@ -2,6 +2,7 @@
 #include "ui/tui/tui_host.h"
 
 #include <algorithm>
+#include <string>
 
 #include "res/resource_ids.h"
 #include "ui/base/dialog.h"
@@ -27,6 +28,13 @@ namespace tui {
 namespace {
 
 constexpr int kMessageTypeMask = 0xF;
+// The smallest terminal the dialogs are shown on; a dialog larger than that scrolls.
+constexpr TerminalSize kSmallestTerminal{30, 8};
+
+bool TooSmall(TerminalSize size)
+{
+    return size.columns < kSmallestTerminal.columns || size.rows < kSmallestTerminal.rows;
+}
 
 // The keys of a dialog for the bottom line, at most `width` cells: what Enter presses now, and
 // as many of the others as fit, the most useful first; the system menu's key comes second.
@@ -231,7 +239,8 @@ Key TuiHost::NextKey()
                 view->Relayout(m_terminal.Size());
             continue;
         }
-        if (key.code != KeyCode::None)
+        // Keys would act on controls the user cannot see.
+        if (key.code != KeyCode::None && !TooSmall(m_terminal.Size()))
             return key;
     }
     return Key::Of(KeyCode::EndOfInput);
@@ -254,9 +263,18 @@ void TuiHost::Redraw()
     const TerminalSize size = m_terminal.Size();
     Canvas canvas(size.columns, size.rows);
     canvas.Fill({0, 0, size.columns, size.rows}, CellStyle::Desktop);
+    if (TooSmall(size)) {
+        canvas.Text(0, 0,
+                    FromAnsi(AfxFormatString2(IDS_TERMINAL_TOO_SMALL, std::to_string(kSmallestTerminal.columns),
+                                              std::to_string(kSmallestTerminal.rows))),
+                    CellStyle::Desktop);
+        m_terminal.Present(canvas);
+        return;
+    }
     const int hintRow = size.rows - 1;
     bool hintCovered = false;
     for (DialogView* view : m_running.views()) {
+        view->ShowFocus();
         PaintDialog(canvas, *view, view == m_running.Innermost() && m_overlays.empty() && !m_popup);
         hintCovered = hintCovered || view->WindowRect().bottom > hintRow;
     }

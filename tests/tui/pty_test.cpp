@@ -383,8 +383,16 @@ TEST_F(PtyTest, FieldsTheFocusAndTheDefaultButtonShowWithAndWithoutColours)
         ASSERT_TRUE(session.started());
         ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
         ASSERT_NO_FATAL_FAILURE(Open(session, {"Enter"}, "Add Server"));
-        // A name makes OK the default button; the focus goes back to Cancel.
+        // The bottom line names what Enter presses now (Cancel while OK is disabled, OK once
+        // there is a name, a focused button itself) and keeps the system menu's key whole.
+        const auto hintIs = [&session](const std::string& hint) {
+            return session.WaitUntil([&hint](const std::vector<std::string>& screen) { return screen.back() == hint; });
+        };
+        EXPECT_TRUE(hintIs(" Enter Cancel  Esc Cancel  F1 Help  Alt+? What's This?  Alt+Space Menu"))
+            << session.ScreenText();
         session.Text("xy");
+        EXPECT_TRUE(hintIs(" Tab Next  Enter OK  Esc Cancel  F1 Help  Alt+? What's This?  Alt+Space Menu"))
+            << session.ScreenText();
         session.Keys({"BTab", "BTab"});
         ASSERT_TRUE(session.WaitFor("Enter Cancel")) << session.ScreenText();
         const std::optional<CellLook> window = session.LookOf("Server N");

@@ -165,6 +165,38 @@ TEST_F(PtyTest, EachTerminalsKeySequencesWorkAndUnknownOnesAreDropped)
     }
 }
 
+// On terminals too small for the dialogs, Tab never takes the focus out of sight: the terminal's
+// cursor, which stands on the focused control and is hidden when it cannot, stays shown.
+TEST_F(PtyTest, OnASmallTerminalTabKeepsTheFocusInSight)
+{
+    for (const auto& [columns, rows] : {std::pair{80, 16}, std::pair{40, 12}}) {
+        SCOPED_TRACE(std::to_string(columns) + "x" + std::to_string(rows));
+        TmuxSession session(m_systemDir.path(), Program("tui"), columns, rows);
+        ASSERT_TRUE(session.started());
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
+        const auto tabThrough = [&session](int stops) {
+            for (int stop = 0; stop < stops; ++stop) {
+                const std::string before = session.PaneValue("#{cursor_x},#{cursor_y},#{cursor_flag}");
+                session.Keys({"Tab"});
+                std::string after;
+                ASSERT_TRUE(session.WaitUntil([&](const std::vector<std::string>&) {
+                    after = session.PaneValue("#{cursor_x},#{cursor_y},#{cursor_flag}");
+                    return after != before;
+                })) << "Tab " << stop << " moved nothing\n" << session.ScreenText();
+                EXPECT_EQ(after.back(), '1') << "Tab " << stop << " hid the focus\n" << session.ScreenText();
+            }
+        };
+        ASSERT_NO_FATAL_FAILURE(tabThrough(6));
+        // Add Server with its stream queue buttons enabled.
+        ASSERT_NO_FATAL_FAILURE(Open(session, {"M-a"}, "Add Server"));
+        session.Text("x");
+        session.Keys({"M-s"});
+        ASSERT_NO_FATAL_FAILURE(tabThrough(12));
+        session.Keys({"Escape", "Escape"});
+        EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
+    }
+}
+
 TEST_F(PtyTest, ADisplayOutOfReachFallsBackToTheTerminalSayingWhy)
 {
     // Found by looking before Qt starts (a dead X display), and by Qt failing to start (a platform

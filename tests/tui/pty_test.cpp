@@ -406,11 +406,13 @@ std::string Describe(const CellLook& look)
 // terminal, in colour and without: each is told apart from the dialog around it and from the others.
 TEST_F(PtyTest, FieldsTheFocusAndTheDefaultButtonShowWithAndWithoutColours)
 {
-    for (const bool colours : {true, false}) {
-        SCOPED_TRACE(colours ? "in colour" : "NO_COLOR");
+    // In colour; with colours turned off; on a terminal that has none, nor dim text.
+    for (const std::string setting : {"", "NO_COLOR=1", "TERM=xterm-mono"}) {
+        SCOPED_TRACE(setting);
+        const bool colours = setting.empty();
         std::vector<std::string> command = Program("tui");
         if (!colours)
-            command.insert(command.end() - 1, "NO_COLOR=1");
+            command.insert(command.end() - 1, setting);
         TmuxSession session(m_systemDir.path(), command, 80, 24);
         ASSERT_TRUE(session.started());
         ASSERT_NO_FATAL_FAILURE(OpenMainWindow(session));
@@ -448,7 +450,8 @@ TEST_F(PtyTest, FieldsTheFocusAndTheDefaultButtonShowWithAndWithoutColours)
         }
         EXPECT_FALSE(focused->dim || defaultButton->dim || field->dim);
         EXPECT_TRUE(defaultButton->bold);
-        EXPECT_TRUE(disabled->dim);
+        EXPECT_TRUE(disabled->dim || setting == "TERM=xterm-mono");
+        EXPECT_FALSE(disabled->bold || disabled->reverse);
         EXPECT_NE(*focused, *defaultButton);
         EXPECT_NE(*defaultButton, *window);
         session.Keys({"Escape", "Escape"});

@@ -64,7 +64,12 @@ TEST(EnterKey, PressesTheFocusedPushButtonElseTheDefaultOne)
     for (const Case& c : cases) {
         ScriptedHost host;
         TestDialog dialog;
-        std::vector<ScriptAction> script{Focus(c.focus), Enter()};
+        // What the hosts name as Enter's button is the one Enter presses.
+        const int pressed = c.result == -1 ? c.focus : c.result;
+        std::vector<ScriptAction> script{Focus(c.focus), Inspect([pressed](CDialog& d) {
+                                             EXPECT_EQ(EnterButton(d, d.GetFocus()), d.GetDlgItem(pressed));
+                                         }),
+                                         Enter()};
         if (c.result == -1)
             script.push_back(Escape());
         host.Script(script);
@@ -78,6 +83,16 @@ TEST(EnterKey, PressesTheFocusedPushButtonElseTheDefaultOne)
                  Enter()});
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(dialog.log.empty());
+
+    // A disabled default button is no button for Enter.
+    ScriptedHost disabledOk;
+    TestDialog other;
+    disabledOk.Script({Focus(kTestName), Inspect([](CDialog& d) {
+                           d.GetDlgItem(IDOK)->EnableWindow(false);
+                           EXPECT_EQ(EnterButton(d, d.GetFocus()), nullptr);
+                       }),
+                       Enter(), Escape()});
+    EXPECT_EQ(other.DoModal(), IDCANCEL);
 }
 
 TEST(Mnemonics, PressButtonsAndTakeALabelsFocusToTheNextTabStop)

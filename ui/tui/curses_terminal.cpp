@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/tui/curses_terminal.h"
+#include "ui/tui/terminal_description.h"
 
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
@@ -127,22 +128,22 @@ std::unique_ptr<CursesTerminal> CursesTerminal::Open(std::string* error)
         return nullptr;
     }
     const std::string term = getenv("TERM") ? getenv("TERM") : "";
+    const auto refuse = [&term, error](const char* why) {
+        if (error)
+            *error = std::string(why) + " (TERM=" + term + ")";
+        return nullptr;
+    };
+    switch (DescribeTerminal()) {
+    case TerminalDescription::Unknown:
+        return refuse("the terminal type is unknown or cannot be driven");
+    case TerminalDescription::CannotPlaceItsCursor:
+        return refuse("the terminal cannot move its cursor");
+    case TerminalDescription::Usable:
+        break;
+    }
     SCREEN* screen = newterm(nullptr, stdout, stdin);
-    if (!screen) {
-        if (error)
-            *error = "the terminal type is unknown or cannot be driven (TERM=" + term + ")";
-        return nullptr;
-    }
-    // A terminal that cannot place its cursor (TERM=dumb, a printing terminal) cannot show a
-    // dialog; curses has drawn nothing on it yet.
-    const char* move = tigetstr("cup");
-    if (move == nullptr || move == reinterpret_cast<char*>(-1)) {
-        endwin();
-        delscreen(screen);
-        if (error)
-            *error = "the terminal cannot move its cursor (TERM=" + term + ")";
-        return nullptr;
-    }
+    if (!screen)
+        return refuse("the terminal type is unknown or cannot be driven");
     set_term(screen);
     // curses gives the terminal back when SIGINT or SIGTERM ends the program; a hangup with the
     // terminal still there (its window closed, the session ended) ends it as SIGTERM does.

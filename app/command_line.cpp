@@ -4,30 +4,18 @@
 #include <cstdio>
 #include <string_view>
 
-namespace {
+#include "res/resource_ids.h"
+#include "ui/base/format_string.h"
+#include "ui/base/message_box.h"
 
-constexpr const char* kHelp =
-    "Usage: norvane [--help | --version]\n"
-    "Edit the NFS servers, their stream and LPR print queues and the options for every\n"
-    "NFS connection, kept in kqnet.ini. Norvane opens its window on the display, or\n"
-    "runs in the terminal when there is no display.\n"
-    "\n"
-    "  --help     print this help and exit\n"
-    "  --version  print the version and exit\n"
-    "\n"
-    "Environment:\n"
-    "  NORVANE_SYSTEM_DIR  the folder of kqnet.ini (otherwise $XDG_CONFIG_HOME/norvane,\n"
-    "                      or ~/.config/norvane)\n"
-    "  NORVANE_UI          qt for the window, tui for the terminal\n"
-    "\n"
-    "See norvane(1) and kqnet.ini(5).\n";
+namespace {
 
 // What --help and --version print is all they do: a failed write (a full disk, a closed pipe) fails.
 int Printed()
 {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
-    std::fputs("norvane: cannot write to standard output\n", stderr);
+    std::fprintf(stderr, "norvane: %s\n", LoadString(IDS_CANNOT_WRITE_OUTPUT).c_str());
     return 1;
 }
 
@@ -39,7 +27,7 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv)
         return std::nullopt;
     const std::string_view first(argv[1]);
     if (argc == 2 && first == "--help") {
-        std::fputs(kHelp, stdout);
+        std::fputs(LoadString(IDS_USAGE).c_str(), stdout);
         return Printed();
     }
     if (argc == 2 && first == "--version") {
@@ -47,7 +35,7 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv)
         return Printed();
     }
     const bool firstKnown = first == "--help" || first == "--version";
-    std::fprintf(stderr, "norvane: unexpected argument '%s' (norvane --help lists the options)\n",
-                 firstKnown ? argv[2] : argv[1]);
+    std::fprintf(stderr, "norvane: %s\n",
+                 AfxFormatString2(IDS_UNEXPECTED_ARGUMENT, firstKnown ? argv[2] : argv[1], "").c_str());
     return 2;
 }

@@ -14,6 +14,10 @@
 #include "app/program.h"
 #include "app/win_app.h"
 #include "app/window_system.h"
+#include "res/resource_ids.h"
+#include "res/translation.h"
+#include "ui/base/format_string.h"
+#include "ui/base/message_box.h"
 #include "ui/qt/qt_application.h"
 #ifdef NORVANE_HAVE_TUI
 #include "ui/tui/tui_application.h"
@@ -34,29 +38,35 @@ constexpr bool kHaveTerminalHost = false;
 char** g_argv = nullptr;
 bool g_fallBackToTerminal = false;
 
+// One line on standard error, in the user's language.
+void Say(const std::string& text)
+{
+    std::fprintf(stderr, "norvane: %s\n", text.c_str());
+}
+
 int RunInTerminal()
 {
 #ifdef NORVANE_HAVE_TUI
     return tui::RunWithTuiHost(AfxWinMain);
 #else
-    std::fputs("norvane: this build has no terminal host (curses was missing when it was built)\n", stderr);
+    Say(LoadString(IDS_NO_TERMINAL_HOST));
     return 1;
 #endif
 }
 
 void SayWhyNoWindow(const std::string& why, bool fallBack)
 {
-    std::fprintf(stderr, "norvane: %s%s\n", why.c_str(), fallBack ? "; using the terminal" : "");
+    Say(fallBack ? AfxFormatString2(IDS_USING_TERMINAL, why, "") : why);
 }
 
 // Qt cannot be left half started, so the terminal host runs in a fresh image of the program.
 [[noreturn]] void QtCannotStart(const std::string& why)
 {
-    SayWhyNoWindow("Qt cannot start (" + why + ")", g_fallBackToTerminal);
+    SayWhyNoWindow(AfxFormatString2(IDS_QT_CANNOT_START, why, ""), g_fallBackToTerminal);
     if (g_fallBackToTerminal) {
         setenv("NORVANE_UI", "tui", 1);
         execv("/proc/self/exe", g_argv);
-        std::fprintf(stderr, "norvane: cannot start again in the terminal: %s\n", std::strerror(errno));
+        Say(AfxFormatString2(IDS_CANNOT_RESTART, std::strerror(errno), ""));
     }
     std::_Exit(1);
 }
@@ -85,6 +95,7 @@ int RunInWindow(int argc, char** argv, bool fallBack)
 // display cannot be reached.
 int main(int argc, char** argv)
 {
+    StartTranslation();
     if (const std::optional<int> status = AnswerCommandLine(argc, argv))
         return *status;
     const bool inTerminal = kHaveTerminalHost && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
@@ -94,14 +105,13 @@ int main(int argc, char** argv)
             return RunInTerminal();
         if (name == "qt")
             return RunInWindow(argc, argv, false);
-        std::fputs("norvane: NORVANE_UI must be qt or tui\n", stderr);
+        Say(LoadString(IDS_NORVANE_UI_VALUES));
         return 1;
     }
     if (!DisplayNamed()) {
         if (inTerminal)
             return RunInTerminal();
-        std::fputs("norvane: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-                   stderr);
+        Say(LoadString(IDS_NO_DISPLAY));
         return 1;
     }
     return RunInWindow(argc, argv, inTerminal);

@@ -2,6 +2,7 @@
 #include "cli/cli_text.h"
 
 #include "res/string_table.h"
+#include "res/translation.h"
 
 namespace {
 
@@ -310,7 +311,7 @@ std::string Substitute(std::string_view pattern, std::initializer_list<std::stri
 
 std::string Text(CliText text, std::initializer_list<std::string_view> arguments)
 {
-    return Substitute(Template(text), arguments);
+    return Substitute(Translate(Template(text)), arguments);
 }
 
 std::string Heading(CliText text)

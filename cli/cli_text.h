@@ -150,8 +150,10 @@ enum class CliText {
     DriveMountsList,
     PrintServersList,
 };
+// The last text above, so that a list of every text (the catalog of translations) can go through them.
+inline constexpr CliText kLastCliText = CliText::PrintServersList;
 
-// The text, with %1, %2, ... replaced by `arguments` in order.
+// The text in the user's language, with %1, %2, ... replaced by `arguments` in order.
 [[nodiscard]] std::string Text(CliText text, std::initializer_list<std::string_view> arguments = {});
 
 // A blank line, then the text on a line of its own: the title of a part of the output.

@@ -2,11 +2,13 @@
 #include "cli/cli_text.h"
 #include "cli/exit_status.h"
 #include "cli/norvanectl.h"
+#include "res/translation.h"
 
 #include <iostream>
 
 int main(int argc, char** argv)
 {
+    StartTranslation();
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const int status = RunNorvanectl(arguments, std::cin, std::cout, std::cerr);

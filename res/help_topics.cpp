@@ -8,6 +8,8 @@
 #include <system_error>
 #include <utility>
 
+#include "res/translation.h"
+
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\f\v";
@@ -86,35 +88,40 @@ std::optional<Header> ParseHeader(std::string_view line)
 }
 
 // Builds one topic's body from its lines: a paragraph's lines are joined with a blank, a blank line
-// separates paragraphs, and a line starting with "- " (a list item) begins a line of its own.
+// separates paragraphs, and a line starting with "- " (a list item) begins a line of its own. Each
+// paragraph is translated whole, as the catalog of translations lists it.
 class BodyBuilder {
 public:
     void AddLine(std::string_view line)
     {
         if (line.empty()) {
-            m_paragraphOpen = false;
+            EndParagraph();
             return;
         }
-        if (!m_body.empty()) {
-            if (!m_paragraphOpen) {
-                m_body += "\n\n";
-            } else {
-                m_body += line.starts_with("- ") ? '\n' : ' ';
-            }
-        }
-        m_body += line;
-        m_paragraphOpen = true;
+        if (!m_paragraph.empty())
+            m_paragraph += line.starts_with("- ") ? '\n' : ' ';
+        m_paragraph += line;
     }
 
     [[nodiscard]] std::string Take()
     {
-        m_paragraphOpen = false;
+        EndParagraph();
         return std::exchange(m_body, {});
     }
 
 private:
+    void EndParagraph()
+    {
+        if (m_paragraph.empty())
+            return;
+        if (!m_body.empty())
+            m_body += "\n\n";
+        m_body += Translate(m_paragraph.c_str());
+        m_paragraph.clear();
+    }
+
     std::string m_body;
-    bool m_paragraphOpen = false;
+    std::string m_paragraph;
 };
 
 }  // namespace
@@ -145,7 +152,7 @@ HelpTopics HelpTopics::Parse(std::string_view text)
             const auto header = ParseHeader(line);
             inTopic = header && !topics.Find(header->kind, header->id);
             if (inTopic) {
-                topics.m_topics.push_back({header->kind, header->id, std::string(header->title), {}});
+                topics.m_topics.push_back({header->kind, header->id, Translate(std::string(header->title).c_str()), {}});
             } else {
                 ++topics.m_skippedLines;
             }

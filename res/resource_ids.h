@@ -164,9 +164,40 @@ inline constexpr uint32_t IDS_HELP_CONTENTS = 315;
 inline constexpr uint32_t IDS_HELP_TOPIC = 316;
 inline constexpr uint32_t IDS_WHATS_THIS = 317;                 // the context menu's one item
 inline constexpr uint32_t IDS_CLOSE_COMMAND = 318;              // the system menu's own item
+// The terminal host's buttons of a message box (320-329).
+inline constexpr uint32_t IDS_BUTTON_YES = 320;
+inline constexpr uint32_t IDS_BUTTON_NO = 321;
+inline constexpr uint32_t IDS_BUTTON_CANCEL = 322;
+inline constexpr uint32_t IDS_BUTTON_OK = 323;
 // How help and the window's menu are reached on each host, shown with the dialogs' overviews (330-339).
 inline constexpr uint32_t IDS_HELP_KEYS_QT = 330;
 inline constexpr uint32_t IDS_HELP_KEYS_TERMINAL = 331;
+// What the program says on the command line before it opens a window (340-359).
+inline constexpr uint32_t IDS_USAGE = 340;
+inline constexpr uint32_t IDS_UNEXPECTED_ARGUMENT = 341;        // %1 the argument
+inline constexpr uint32_t IDS_CANNOT_WRITE_OUTPUT = 342;
+inline constexpr uint32_t IDS_NO_TERMINAL_HOST = 343;
+inline constexpr uint32_t IDS_USING_TERMINAL = 344;             // %1 why there is no window
+inline constexpr uint32_t IDS_QT_CANNOT_START = 345;            // %1 Qt's reason
+inline constexpr uint32_t IDS_CANNOT_RESTART = 346;             // %1 the system's reason
+inline constexpr uint32_t IDS_NORVANE_UI_VALUES = 347;
+inline constexpr uint32_t IDS_NO_DISPLAY = 348;
+// The terminal host's hint line, the keys of what is in front (360-379).
+inline constexpr uint32_t IDS_HINT_TAB_NEXT = 360;
+inline constexpr uint32_t IDS_HINT_ENTER = 361;                 // %1 the button Enter presses
+inline constexpr uint32_t IDS_HINT_WHATS_THIS = 362;
+inline constexpr uint32_t IDS_HINT_MESSAGE = 363;
+inline constexpr uint32_t IDS_HINT_MESSAGE_ONE_BUTTON = 364;
+inline constexpr uint32_t IDS_HINT_MENU = 365;
+inline constexpr uint32_t IDS_HINT_HELP_WINDOW = 366;
+inline constexpr uint32_t IDS_HINT_HELP_POPUP = 367;
+inline constexpr uint32_t IDS_HINT_HELP_POPUP_SCROLL = 368;
+inline constexpr uint32_t IDS_HINT_SPACE_TOGGLE = 369;
+inline constexpr uint32_t IDS_HINT_ESC_CANCEL = 370;
+inline constexpr uint32_t IDS_HINT_F1_HELP = 371;
+inline constexpr uint32_t IDS_HINT_WHATS_THIS_KEY = 372;
+inline constexpr uint32_t IDS_HINT_CONTEXT_MENU = 373;
+inline constexpr uint32_t IDS_HINT_SYSTEM_MENU = 374;
 inline constexpr uint32_t IDS_APP_TITLE = 57344;                // "Norvane", the message box caption
 inline constexpr uint32_t IDS_MODIFY_LPR_QUEUE = 57348;
 inline constexpr uint32_t IDS_MODIFY_STREAM_QUEUE = 57349;

@@ -5,13 +5,9 @@
 #include <iterator>
 
 #include "res/resource_ids.h"
+#include "res/translation.h"
 
 namespace {
-
-struct StringEntry {
-    uint32_t id;
-    const char* text;
-};
 
 // Sorted by id. Texts are the program's own, kept exactly as they appear to the user.
 constexpr StringEntry kStrings[] = {
@@ -103,6 +99,10 @@ constexpr StringEntry kStrings[] = {
     {IDS_HELP_TOPIC, "Topic"},
     {IDS_WHATS_THIS, "What's This?"},
     {IDS_CLOSE_COMMAND, "&Close"},
+    {IDS_BUTTON_YES, "&Yes"},
+    {IDS_BUTTON_NO, "&No"},
+    {IDS_BUTTON_CANCEL, "Cancel"},
+    {IDS_BUTTON_OK, "OK"},
     {IDS_HELP_KEYS_QT,
      "In this window: F1 shows the help of the control with the focus. Shift+F1 and then a click on a "
      "control explain it, and so does the caption's question-mark button where the window manager "
@@ -115,6 +115,44 @@ constexpr StringEntry kStrings[] = {
      "arrows, and Enter shows its help; Shift+F10 opens the focused control's menu with \"What's "
      "This?\". F10 or Alt+Space opens the window's menu: in the main window it holds \"About "
      "Norvane\"."},
+    {IDS_USAGE,
+     "Usage: norvane [--help | --version]\n"
+     "Edit the NFS servers, their stream and LPR print queues and the options for every\n"
+     "NFS connection, kept in kqnet.ini. Norvane opens its window on the display, or\n"
+     "runs in the terminal when there is no display.\n"
+     "\n"
+     "  --help     print this help and exit\n"
+     "  --version  print the version and exit\n"
+     "\n"
+     "Environment:\n"
+     "  NORVANE_SYSTEM_DIR  the folder of kqnet.ini (otherwise $XDG_CONFIG_HOME/norvane,\n"
+     "                      or ~/.config/norvane)\n"
+     "  NORVANE_UI          qt for the window, tui for the terminal\n"
+     "\n"
+     "See norvane(1) and kqnet.ini(5).\n"},
+    {IDS_UNEXPECTED_ARGUMENT, "unexpected argument '%1' (norvane --help lists the options)"},
+    {IDS_CANNOT_WRITE_OUTPUT, "cannot write to standard output"},
+    {IDS_NO_TERMINAL_HOST, "this build has no terminal host (curses was missing when it was built)"},
+    {IDS_USING_TERMINAL, "%1; using the terminal"},
+    {IDS_QT_CANNOT_START, "Qt cannot start (%1)"},
+    {IDS_CANNOT_RESTART, "cannot start again in the terminal: %1"},
+    {IDS_NORVANE_UI_VALUES, "NORVANE_UI must be qt or tui"},
+    {IDS_NO_DISPLAY, "no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)"},
+    {IDS_HINT_TAB_NEXT, "Tab Next"},
+    {IDS_HINT_ENTER, "Enter %1"},
+    {IDS_HINT_WHATS_THIS, "What's This?  Tab/arrows Choose a control  Enter Show its help  Esc Leave"},
+    {IDS_HINT_MESSAGE, "Tab Next button  Enter Press  Esc Close"},
+    {IDS_HINT_MESSAGE_ONE_BUTTON, "Enter Close"},
+    {IDS_HINT_MENU, "Up/Down Move  Enter Choose  Esc Close"},
+    {IDS_HINT_HELP_WINDOW, "Tab Next pane  Up/Down Topics or scroll  Type to search  Esc Close help"},
+    {IDS_HINT_HELP_POPUP, "Any key closes the help"},
+    {IDS_HINT_HELP_POPUP_SCROLL, "Up/Down Scroll  Any other key closes the help"},
+    {IDS_HINT_SPACE_TOGGLE, "Space Toggle"},
+    {IDS_HINT_ESC_CANCEL, "Esc Cancel"},
+    {IDS_HINT_F1_HELP, "F1 Help"},
+    {IDS_HINT_WHATS_THIS_KEY, "Alt+? What's This?"},
+    {IDS_HINT_CONTEXT_MENU, "Alt+Enter Context Menu"},
+    {IDS_HINT_SYSTEM_MENU, "Alt+Space Menu"},
     {IDS_APP_TITLE, "Norvane"},
     {IDS_MODIFY_LPR_QUEUE, "Modify LPR Queue"},
     {IDS_MODIFY_STREAM_QUEUE, "Modify Stream Queue"},
@@ -131,11 +169,16 @@ static_assert(std::ranges::is_sorted(kStrings, {}, &StringEntry::id), "kStrings 
 
 }  // namespace
 
+std::span<const StringEntry> StringTableEntries()
+{
+    return kStrings;
+}
+
 const char* FindString(uint32_t id)
 {
     const auto* it = std::ranges::lower_bound(kStrings, id, {}, &StringEntry::id);
     if (it == std::end(kStrings) || it->id != id) {
         return nullptr;
     }
-    return it->text;
+    return Translate(it->text);
 }

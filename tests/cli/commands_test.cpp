@@ -4,8 +4,10 @@
 #include "tests/cli/cli_fixture.h"
 
 #include "cli/command_line.h"
+#include "tests/support/test_language.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -16,6 +18,7 @@ struct CommandCase {
     const char* out;   // what standard output holds ("" for nothing in particular)
     const char* err;   // what standard error holds; nullptr: it stays empty
     bool writes;       // whether kqnet.ini changes
+    const char* language = "";   // of the catalogs, for LANGUAGE; "" for English
 };
 
 // Each case starts from the worked example: alpha (drive mounts, stream printing on two queues) and
@@ -84,6 +87,14 @@ const CommandCase kCases[] = {
      "norvanectl: cannot read /nonexistent/kqnet.ini: No such file or directory", false},
     {"apply: a missing document", {"apply", "/nonexistent/doc.json"}, 4, "",
      "norvanectl: cannot read /nonexistent/doc.json: No such file or directory", false},
+
+    // In the user's language: its own texts, the dialogs' rules, and its help.
+    {"German: written", {"server", "add", "gamma"}, 0, "kqnet.ini: geschrieben", nullptr, true, "de"},
+    {"German: the name rule", {"server", "add", "file,server"}, 3, "",
+     "norvanectl: Der Servername darf kein Komma enthalten.", false, "de"},
+    {"German: no such server", {"server", "remove", "delta"}, 2, "", "norvanectl: es gibt keinen Server 'delta'", false,
+     "de"},
+    {"German: help", {"server", "add", "--help"}, 0, "Einen Server hinzufügen", nullptr, false, "de"},
 };
 
 class CommandsTest : public CliTest, public ::testing::WithParamInterface<CommandCase> {};
@@ -91,6 +102,8 @@ class CommandsTest : public CliTest, public ::testing::WithParamInterface<Comman
 TEST_P(CommandsTest, PrintsEndsAndWritesAsDocumented)
 {
     const CommandCase& c = GetParam();
+    const std::optional<ScopedLanguage> language =
+        *c.language ? std::optional<ScopedLanguage>(std::in_place, c.language) : std::nullopt;
     SetIni(CliGolden("alpha_beta.ini"));
     const CliRun run = RunCli(c.arguments);
     EXPECT_EQ(run.status, c.status) << run.err;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Every dialog and the help window stand inside the screen, and the controls inside their dialog,
-// with their captions fitting; ctest runs this again at twice the scale on screens of 2560 x 1600
-// and 1280 x 800 pixels.
+// with their captions fitting, in English and in German; ctest runs this again at twice the scale
+// on screens of 2560 x 1600 and 1280 x 800 pixels.
 #include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
@@ -9,9 +9,14 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <tuple>
+
 #include "res/resource_ids.h"
 #include "tests/support/qt/journey_support.h"
 #include "tests/support/temp_system_dir.h"
+#include "tests/support/test_language.h"
 #include "ui/base/help_dialog.h"
 #include "ui/base/live_window.h"
 #include "ui/qt/help_window.h"
@@ -41,13 +46,18 @@ bool CaptionFits(const QWidget& widget)
     return widget.fontMetrics().horizontalAdvance(WithoutMnemonic(text)) <= room;
 }
 
-class ScreenFit : public ::testing::TestWithParam<uint32_t> {};
+// A dialog, in English or in a language of the catalogs: the rectangles are the template's in
+// every language, so a translation has to fit them.
+class ScreenFit : public ::testing::TestWithParam<std::tuple<uint32_t, std::string>> {};
 
 TEST_P(ScreenFit, DialogAndControlsStandInsideTheScreenWithRoomForTheirCaptions)
 {
+    const auto& [templateId, language] = GetParam();
+    const std::optional<ScopedLanguage> translated =
+        language.empty() ? std::nullopt : std::optional<ScopedLanguage>(std::in_place, language);
     TempSystemDir systemDir;
     JourneyHost host;
-    HelpDialog dialog(GetParam(), nullptr);
+    HelpDialog dialog(templateId, nullptr);
     PlayJourney(host, {[&] {
                           QDialog* window = host.DialogWidget(dialog);
                           ASSERT_TRUE(window);
@@ -86,7 +96,8 @@ TEST(HelpWindowFit, StandsInsideTheScreenOfTheDialogItExplains)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDialogs, ScreenFit,
-                         ::testing::Values(IDD_SERVER_LIST, IDD_SERVER, IDD_GLOBAL_OPTIONS, IDD_LPR_QUEUE,
-                                           IDD_STREAM_QUEUE));
+                         ::testing::Combine(::testing::Values(IDD_SERVER_LIST, IDD_SERVER, IDD_GLOBAL_OPTIONS,
+                                                              IDD_LPR_QUEUE, IDD_STREAM_QUEUE),
+                                            ::testing::Values(std::string(), std::string("de"))));
 
 }   // namespace

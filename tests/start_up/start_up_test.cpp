@@ -20,6 +20,7 @@
 #include "app/window_system.h"
 #include "res/resource_ids.h"
 #include "tests/support/temp_system_dir.h"
+#include "tests/support/test_language.h"
 #include "ui/base/dialog.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_host.h"
@@ -51,8 +52,18 @@ void ClickLater(QWidget* widget, QPoint at = QPoint())
 
 enum class Stage { NotInstalledMessage, MainWindow, SystemMenu, AboutBox, Closing, Done };
 
+// What the journey reads on the screen, in the language it runs in.
+struct Words {
+    const char* notInstalled;   // in the start-up message
+    const char* addButton;
+    const char* aboutItem;      // of the system menu
+    const char* qtYesButton;    // Qt's own text of a message box's Yes button
+};
+constexpr Words kEnglish{"not installed", "&Add...", "&About Norvane", "&Yes"};
+constexpr Words kGerman{"nicht installiert", "&Neu...", "Ü&ber Norvane", "&Ja"};
+
 // One look at the screen: acts when the expected window is up and moves on to the next stage.
-void Step(Stage& stage)
+void Step(Stage& stage, const Words& words)
 {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -62,7 +73,7 @@ void Step(Stage& stage)
         if (!box)
             return;
         EXPECT_FALSE(list) << "the message comes before the main window";
-        EXPECT_TRUE(box->text().contains("not installed")) << box->text().toStdString();
+        EXPECT_TRUE(box->text().contains(QString::fromUtf8(words.notInstalled))) << box->text().toStdString();
         EXPECT_EQ(box->buttons().size(), 1);
         ClickLater(box->button(QMessageBox::Ok));
         stage = Stage::MainWindow;
@@ -78,6 +89,8 @@ void Step(Stage& stage)
         EXPECT_FALSE(MainWindowControl(IDC_MAIN_MODIFY)->isEnabled());
         EXPECT_FALSE(MainWindowControl(IDC_MAIN_DELETE)->isEnabled());
         EXPECT_TRUE(MainWindowControl(IDC_MAIN_ADD)->isEnabled());
+        EXPECT_EQ(qobject_cast<QPushButton*>(MainWindowControl(IDC_MAIN_ADD))->text(), QString::fromUtf8(words.addButton));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(words.qtYesButton));
         ClickLater(MainWindowControl(IDC_MAIN_ICON), QPoint(2, 2));
         stage = Stage::SystemMenu;
         return;
@@ -86,7 +99,7 @@ void Step(Stage& stage)
         if (!menu)
             return;
         for (QAction* action : menu->actions()) {
-            if (action->text() == "&About Norvane") {
+            if (action->text() == QString::fromUtf8(words.aboutItem)) {
                 ClickLater(menu, menu->actionGeometry(action).center());
                 stage = Stage::AboutBox;
                 return;
@@ -115,7 +128,7 @@ void Step(Stage& stage)
     }
 }
 
-TEST(StartUpOnQt, WarnsThenShowsTheServersAndClosesWithCancel)
+void StartUpAndCancel(const Words& words)
 {
     TempSystemDir systemDir;
     const std::string ini = "[ServerList]\nServer1=charlie,1,1,0,0\nServer2=alpha,1,0,0,0\nServer3=bravo,0,1,0,0\n"
@@ -129,9 +142,9 @@ TEST(StartUpOnQt, WarnsThenShowsTheServersAndClosesWithCancel)
     int argc = 1;
     char name[] = "norvane";
     char* argv[] = {name, nullptr};
-    const int status = RunWithQtHost(argc, argv, [&stage] {
+    const int status = RunWithQtHost(argc, argv, [&stage, &words] {
         QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&stage] { Step(stage); });
+        QObject::connect(&poll, &QTimer::timeout, [&stage, &words] { Step(stage, words); });
         poll.start(20);
         QTimer watchdog;
         watchdog.setSingleShot(true);
@@ -148,6 +161,18 @@ TEST(StartUpOnQt, WarnsThenShowsTheServersAndClosesWithCancel)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(stage, Stage::Done);
     EXPECT_EQ(ReadFileBytes(systemDir.iniPath()), ini);
+}
+
+TEST(StartUpOnQt, WarnsThenShowsTheServersAndClosesWithCancel)
+{
+    StartUpAndCancel(kEnglish);
+}
+
+// The program's texts and Qt's own in the user's language.
+TEST(StartUpOnQt, SpeaksGermanWhenTheUserDoes)
+{
+    const ScopedLanguage german("de");
+    StartUpAndCancel(kGerman);
 }
 
 }   // namespace

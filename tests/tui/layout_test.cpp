@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <ostream>
 #include <string>
 
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
 #include "res/window_styles.h"
+#include "tests/support/test_language.h"
 #include "ui/tui/cell_layout.h"
 #include "ui/base/control_kind.h"
 #include "ui/tui/control_cells.h"
@@ -23,11 +25,14 @@ struct LayoutCase {
     uint32_t templateId;
     int columns;
     int rows;
+    const char* language = "";   // the captions' language; the rectangles are the template's in every one
 };
 
 void PrintTo(const LayoutCase& layoutCase, std::ostream* out)
 {
     *out << "template " << layoutCase.templateId << " at " << layoutCase.columns << "x" << layoutCase.rows;
+    if (*layoutCase.language)
+        *out << " in " << layoutCase.language;
 }
 
 std::string Describe(const ControlTemplate& control)
@@ -50,6 +55,8 @@ class TemplateLayoutTest : public ::testing::TestWithParam<LayoutCase> {
 protected:
     void SetUp() override
     {
+        if (*GetParam().language)
+            m_language.emplace(GetParam().language);
         m_template = FindDialogTemplate(GetParam().templateId);
         ASSERT_NE(m_template, nullptr);
         m_layout = CellLayout::Fit(*m_template, GetParam().columns, GetParam().rows);
@@ -64,6 +71,7 @@ protected:
         return ControlKindOf(control) == ControlKind::GroupBox && Contains(Units(box), Units(inner));
     }
 
+    std::optional<ScopedLanguage> m_language;
     const DialogTemplate* m_template = nullptr;
     CellLayout m_layout;
 };
@@ -136,13 +144,17 @@ std::vector<LayoutCase> Cases()
         for (const auto& [columns, rows] :
              {std::pair{160, 50}, std::pair{80, 24}, std::pair{80, 23}, std::pair{50, 16}})
             cases.push_back({id, columns, rows});
+    // German captions are longer: they still fit at 80 x 24.
+    for (const uint32_t id : {IDD_SERVER_LIST, IDD_SERVER, IDD_GLOBAL_OPTIONS, IDD_LPR_QUEUE, IDD_STREAM_QUEUE})
+        cases.push_back({id, 80, 24, "de"});
     return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(FiveTemplates, TemplateLayoutTest, ::testing::ValuesIn(Cases()),
                          [](const ::testing::TestParamInfo<LayoutCase>& info) {
                              return "Template" + std::to_string(info.param.templateId) + "At" +
-                                    std::to_string(info.param.columns) + "x" + std::to_string(info.param.rows);
+                                    std::to_string(info.param.columns) + "x" + std::to_string(info.param.rows) +
+                                    (*info.param.language ? std::string("In_") + info.param.language : "");
                          });
 
 TEST(AxisMapTest, IsExactAtItsEdgesAndLinearBetweenAndBeyondThem)

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <csignal>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -481,6 +481,24 @@ TEST_F(PtyTest, ATerminalThatCannotPlaceItsCursorIsRefusedInOneLine)
         screen = screen.substr(0, screen.find("Pane is dead"));
         EXPECT_EQ(screen.substr(0, screen.find_last_not_of('\n') + 1) + "\n", termCase.why);
     }
+}
+
+// A German user on a machine where the German locale is not generated still reads German: the
+// warning, the captions, the Alt letters and the hint line.
+TEST_F(PtyTest, SpeaksGermanWhenTheUserDoes)
+{
+    std::vector<std::string> command = Program("");
+    std::replace(command.begin(), command.end(), std::string("LANG=C.UTF-8"), std::string("LANG=de_DE.UTF-8"));
+    TmuxSession session(m_systemDir.path(), command, 80, 24);
+    ASSERT_TRUE(session.started());
+    ASSERT_TRUE(session.WaitFor("nicht installiert")) << session.ScreenText();
+    session.Keys({"Enter"});
+    ASSERT_TRUE(session.WaitFor("Server und Drucker:")) << session.ScreenText();
+    EXPECT_TRUE(session.WaitFor("Esc Abbrechen")) << session.ScreenText();
+    ASSERT_NO_FATAL_FAILURE(Open(session, {"M-o"}, "Globale Optionen"));
+    ASSERT_NO_FATAL_FAILURE(Close(session, "Globale Optionen", "Server und Drucker:"));
+    session.Keys({"Escape"});
+    EXPECT_EQ(session.WaitForExit(), 0) << session.ScreenText();
 }
 
 TEST_F(PtyTest, AnUnknownHostChoiceIsRefused)

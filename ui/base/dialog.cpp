@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "res/translation.h"
 #include "res/window_styles.h"
 #include "ui/base/host.h"
 #include "ui/base/win_help.h"
@@ -89,13 +90,13 @@ bool CDialog::CreateWindows(const DialogTemplate& dialogTemplate)
     m_bigIcon = m_smallIcon = 0;
     m_systemMenu.Clear();
     // The platform creates a dialog hidden and shows it once its initialisation has run.
-    m_frame = std::make_unique<LiveWindow>(*this, nullptr, 0, "#32770", dialogTemplate.caption,
+    m_frame = std::make_unique<LiveWindow>(*this, nullptr, 0, "#32770", Translate(dialogTemplate.caption),
                                            Rect{0, 0, dialogTemplate.cx, dialogTemplate.cy},
                                            dialogTemplate.style & ~WS_VISIBLE, dialogTemplate.exStyle, DialogWndProc);
     for (const ControlTemplate& control : dialogTemplate.controls) {
         const Rect rect = TemplateRect(control);
         HWND window = m_frame->AddChild(std::make_unique<LiveWindow>(*this, m_frame.get(), control.id,
-                                                                     control.className, control.text, rect,
+                                                                     control.className, Translate(control.text), rect,
                                                                      control.style, control.exStyle, DefControlProc));
         if (HasEditField(control)) {
             const Rect editRect{rect.left, rect.top, rect.right - kComboButtonWidth, rect.bottom};
@@ -231,7 +232,7 @@ void CDialog::FillComboBoxes()
         ComboBoxControl combo;
         combo.Attach(children[i].get());
         for (const char* item : m_template->controls[i].items)
-            (void)combo.AddString(item);
+            (void)combo.AddString(Translate(item));
     }
 }
 

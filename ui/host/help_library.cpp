@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/host/help_library.h"
 
-#include <system_error>
 #include <utility>
 
 #include "res/resource_ids.h"
+#include "res/translation.h"
 #include "ui/base/format_string.h"
 #include "ui/base/message_box.h"
 #include "ui/host/host_text.h"
@@ -13,10 +13,7 @@ HelpLibrary::HelpLibrary(std::filesystem::path file) : m_file(std::move(file)) {
 
 std::filesystem::path HelpLibrary::InstalledFile()
 {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path programDir = error ? std::filesystem::current_path(error) : program.parent_path();
-    return (programDir / ".." / "share" / "norvane" / "help" / "norvane-help.txt").lexically_normal();
+    return InstalledDataDir() / "norvane" / "help" / "norvane-help.txt";
 }
 
 std::string HelpLibrary::WindowCaption()

@@ -2,10 +2,13 @@
 #include "ui/qt/qt_application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <optional>
 
 #include "res/resource_ids.h"
+#include "res/translation.h"
 #include "ui/base/message_box.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_host.h"
@@ -18,6 +21,13 @@ int RunWithQtHost(int argc, char** argv, const std::function<int()>& body, Start
     std::optional<StartUpGuard> guard(std::in_place, cannotStart);
     QApplication application(count, argv);
     guard.reset();
+    // Qt's own texts (the buttons of a message box, an edit field's menu) in the language of the
+    // program's catalog, so that one window never mixes two languages.
+    QTranslator qtTexts;
+    if (const std::string language = TranslationLanguage(); !language.empty()
+        && qtTexts.load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QApplication::setApplicationName(QStringLiteral("norvane"));
     QApplication::setApplicationDisplayName(ToQString(LoadString(IDS_APP_TITLE)));
     QApplication::setWindowIcon(IconResource(IDI_NORVANE));

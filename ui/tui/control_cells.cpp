@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "res/translation.h"
 #include "ui/base/control_kind.h"
 #include "ui/tui/tui_text.h"
 
@@ -13,15 +14,21 @@ namespace {
 constexpr int kListBoxRows = 3;   // a border and one row
 constexpr int kFieldColumns = 2;
 
+// The caption as the live control shows it, in the user's language.
+std::u32string Caption(const ControlTemplate& control)
+{
+    return StripMnemonic(Translate(control.text)).text;
+}
+
 int CaptionLength(const ControlTemplate& control)
 {
-    return static_cast<int>(StripMnemonic(control.text).text.size());
+    return static_cast<int>(Caption(control).size());
 }
 
 // A label may wrap between its words, never inside one.
 int LongestWord(const ControlTemplate& control)
 {
-    const std::u32string text = StripMnemonic(control.text).text;
+    const std::u32string text = Caption(control);
     size_t longest = 0;
     size_t start = 0;
     while (start < text.size()) {
@@ -66,7 +73,7 @@ int MinimumRows(const ControlTemplate& control, int columns)
 {
     switch (ControlKindOf(control)) {
     case ControlKind::Label: {
-        const std::u32string text = StripMnemonic(control.text).text;
+        const std::u32string text = Caption(control);
         return text.empty() ? 0 : static_cast<int>(WrapText(text, columns).size());
     }
     case ControlKind::GroupBox:

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/tui/help_text.h"
+#include "res/resource_ids.h"
 #include "ui/tui/tui_text.h"
 
 namespace tui {
@@ -66,8 +67,7 @@ void HelpPopup::HandleKey(const Key& key)
 
 std::u32string HelpPopup::Hint() const
 {
-    return m_hiddenBelow > 0 || m_top > 0 ? U"Up/Down Scroll  Any other key closes the help"
-                                          : U"Any key closes the help";
+    return LoadText(m_hiddenBelow > 0 || m_top > 0 ? IDS_HINT_HELP_POPUP_SCROLL : IDS_HINT_HELP_POPUP);
 }
 
 }   // namespace tui

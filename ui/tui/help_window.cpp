@@ -223,7 +223,7 @@ void HelpWindow::ScrollText(const Key& key)
 
 std::u32string HelpWindow::Hint() const
 {
-    return U"Tab Next pane  Up/Down Topics or scroll  Type to search  Esc Close help";
+    return LoadText(IDS_HINT_HELP_WINDOW);
 }
 
 }   // namespace tui

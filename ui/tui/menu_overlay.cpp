@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "res/resource_ids.h"
 #include "ui/tui/tui_text.h"
 
 namespace tui {
@@ -105,7 +106,7 @@ void MenuOverlay::HandleKey(const Key& key)
 
 std::u32string MenuOverlay::Hint() const
 {
-    return U"Up/Down Move  Enter Choose  Esc Close";
+    return LoadText(IDS_HINT_MENU);
 }
 
 }   // namespace tui

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/tui/dialog_painter.h"
+#include "res/resource_ids.h"
 #include "ui/tui/tui_text.h"
 
 namespace tui {
@@ -94,7 +95,7 @@ void MessageOverlay::HandleKey(const Key& key)
 
 std::u32string MessageOverlay::Hint() const
 {
-    return m_buttons.size() > 1 ? U"Tab Next button  Enter Press  Esc Close" : U"Enter Close";
+    return LoadText(m_buttons.size() > 1 ? IDS_HINT_MESSAGE : IDS_HINT_MESSAGE_ONE_BUTTON);
 }
 
 }   // namespace tui

@@ -45,16 +45,17 @@ std::u32string DialogHint(const CDialog& dialog, HWND focus, int width)
         int priority;   // the highest is placed first
         bool shown = false;
     };
-    std::vector<Item> items{{U"Tab Next", 3}};
+    std::vector<Item> items{{LoadText(IDS_HINT_TAB_NEXT), 3}};
     if (focus && (ControlKindOf(*focus) == ControlKind::CheckBox || ControlKindOf(*focus) == ControlKind::RadioButton))
-        items.push_back({U"Space Toggle", 2});
+        items.push_back({LoadText(IDS_HINT_SPACE_TOGGLE), 2});
     if (HWND button = EnterButton(dialog, focus))
-        items.push_back({U"Enter " + StripMnemonic(button->text()).text, 9});
-    items.push_back({U"Esc Cancel", 7});
-    items.push_back({U"F1 Help", 6});
-    items.push_back({U"Alt+? What's This?", 4});
-    items.push_back({U"Alt+Enter Context Menu", 1});
-    items.push_back({U"Alt+Space Menu", 8});
+        items.push_back(
+            {FromAnsi(AfxFormatString2(IDS_HINT_ENTER, ToAnsi(StripMnemonic(button->text()).text), "")), 9});
+    items.push_back({LoadText(IDS_HINT_ESC_CANCEL), 7});
+    items.push_back({LoadText(IDS_HINT_F1_HELP), 6});
+    items.push_back({LoadText(IDS_HINT_WHATS_THIS_KEY), 4});
+    items.push_back({LoadText(IDS_HINT_CONTEXT_MENU), 1});
+    items.push_back({LoadText(IDS_HINT_SYSTEM_MENU), 8});
     constexpr int kGap = 2;
     int used = -kGap;
     for (int priority = 9; priority > 0; --priority) {
@@ -120,11 +121,11 @@ int TuiHost::MessageBox(const std::string& text, const std::string& caption, UIN
 {
     const UINT buttons = type & kMessageTypeMask;
     constexpr int kAnswers[] = {IDYES, IDNO, IDCANCEL};
-    std::vector<std::string> faces{"&Yes", "&No", "Cancel"};
+    std::vector<std::string> faces{LoadString(IDS_BUTTON_YES), LoadString(IDS_BUTTON_NO), LoadString(IDS_BUTTON_CANCEL)};
     if (buttons == MB_YESNO)
         faces.pop_back();
     else if (buttons != MB_YESNOCANCEL)
-        faces = {"OK"};
+        faces = {LoadString(IDS_BUTTON_OK)};
     // Closing a box otherwise than by its buttons (or losing the terminal) answers its last one.
     const int escape = static_cast<int>(faces.size()) - 1;
     MessageOverlay box(FromAnsi(caption), FromAnsi(text), faces, escape);
@@ -304,7 +305,7 @@ std::u32string TuiHost::Hint() const
     if (!view.notice().empty())
         return view.notice();
     if (view.whatsThisChoice())
-        return U"What's This?  Tab/arrows Choose a control  Enter Show its help  Esc Leave";
+        return LoadText(IDS_HINT_WHATS_THIS);
     const CDialog& dialog = view.dialog();
     HWND focus = IsWindow(dialog.GetFocus()) ? dialog.GetFocus() : nullptr;
     return DialogHint(dialog, focus, m_terminal.Size().columns - 2);

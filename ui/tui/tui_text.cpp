@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/ansi_text.h"
+#include "ui/base/message_box.h"
 #include "ui/host/host_text.h"
 
 namespace tui {
@@ -20,6 +21,11 @@ bool IsBlank(char32_t c)
 std::u32string FromAnsi(std::string_view text)
 {
     return FromUtf8(text);
+}
+
+std::u32string LoadText(uint32_t id)
+{
+    return FromAnsi(LoadString(id));
 }
 
 std::string ToAnsi(std::u32string_view text)

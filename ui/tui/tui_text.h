@@ -3,6 +3,7 @@
 // Text as the terminal shows it: one char32_t per character cell. Control texts are the platform's
 // single-byte text, UTF-8, where each byte that starts no character shows as U+FFFD in a cell of
 // its own (host_text.h); the help file is UTF-8 too.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,8 @@ namespace tui {
 
 // A control's text as cells and back: FromUtf8 and ToUtf8, by the name of the text they carry.
 std::u32string FromAnsi(std::string_view text);
+// String resource `id` (in the user's language) as cells.
+std::u32string LoadText(uint32_t id);
 std::string ToAnsi(std::u32string_view text);
 
 // The cells a character takes on a terminal: 2 for the wide characters of East Asian scripts, the

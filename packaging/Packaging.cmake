@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
-# The desktop entry, the AppStream data, the licence and changelog, and the Debian package. Included
-# last by the top-level CMakeLists.txt, so the package holds everything the layers install: the
-# program, its help topics, its icons and its manual pages.
+# The desktop entry, the AppStream data, the licence and changelog, and the two Debian packages.
+# Included last by the top-level CMakeLists.txt, so the packages hold everything the layers install:
+# the programs, the help topics, the icons, the translations and the manual pages.
 include(NorvaneGzip)
 
 set(NORVANE_HOMEPAGE "https://norvane.org/")
@@ -24,38 +24,64 @@ endif()
 
 install(FILES ${packaging}/norvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${NORVANE_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/norvane)
-norvane_install_gzipped(${packaging}/changelog ${CMAKE_INSTALL_DATADIR}/doc/norvane changelog.Debian.gz)
-# What lintian is told to pass over, each with its reason.
-install(FILES ${packaging}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME norvane)
+# Each package carries the licence, the changelog and what lintian is told to pass over (each with
+# its reason).
+norvane_install_gzipped(${packaging}/changelog ${CMAKE_INSTALL_DATADIR}/doc/norvane NAME changelog.Debian.gz)
+foreach(package norvane norvanectl)
+  install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package} COMPONENT ${package})
+  install(FILES ${NORVANE_GZIPPED_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package} COMPONENT ${package})
+  configure_file(${packaging}/lintian-overrides.in ${CMAKE_CURRENT_BINARY_DIR}/lintian-overrides/${package} @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lintian-overrides/${package}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides COMPONENT ${package})
+endforeach()
 
 set(CPACK_PACKAGE_NAME norvane)
 set(CPACK_PACKAGE_VENDOR "Norvane developers")
 set(CPACK_PACKAGE_CONTACT "${NORVANE_MAINTAINER}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${NORVANE_HOMEPAGE}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-# Debian shows the lines as they are: each at most 80 characters.
-set(CPACK_PACKAGE_DESCRIPTION
-    "Norvane edits the NFS servers a machine knows and the resources each one
-offers, each server's stream and LPR print queues, and the options for every
-NFS connection, all kept in one profile file, kqnet.ini, that the network
-component reads too. It runs in a window, or in a terminal over SSH, with
-context help for every control.")
+# Each package's first line of its description is its own summary (below), so none is shared.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY norvane)
 # The program finds its data relative to itself: /usr/bin/norvane reads /usr/share/norvane.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
+# One package for each component: norvane_<version>_<arch>.deb and norvanectl_<version>_<arch>.deb.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL norvane norvanectl)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${debian_revision})
 set(CPACK_DEBIAN_PACKAGE_SECTION admin)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the program links (Qt 6 Widgets, Gui, Core, curses) come from dpkg-shlibdeps; the
-# platform plugins Qt loads at run time are no linked library, so they are named here. Wayland
-# sessions need Qt's Wayland plugin; without it the window opens through XWayland.
+# The libraries each program links come from dpkg-shlibdeps: Qt 6 Widgets, Gui, Core and curses for
+# the window; the C++ and crypto libraries, and no toolkit, for norvanectl.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland")
+set(package_version ${PROJECT_VERSION}-${debian_revision})
+
+set(CPACK_DEBIAN_NORVANE_PACKAGE_NAME norvane)
+# Debian shows the lines as they are: each at most 80 characters.
+set(CPACK_DEBIAN_NORVANE_DESCRIPTION
+    "${PROJECT_DESCRIPTION}
+Norvane edits the NFS servers a machine knows and the resources each one
+offers, each server's stream and LPR print queues, and the options for every
+NFS connection, all kept in one profile file, kqnet.ini, that the network
+component reads too. It runs in a window, or in a terminal over SSH, with
+context help for every control.")
+# The platform plugins Qt loads at run time are no linked library, so they are named here; the
+# translations come with norvanectl. Wayland sessions need Qt's Wayland plugin (without it the
+# window opens through XWayland), and Qt's own buttons speak the user's language with Qt's
+# translations.
+set(CPACK_DEBIAN_NORVANE_PACKAGE_DEPENDS "qt6-qpa-plugins, norvanectl (= ${package_version})")
+set(CPACK_DEBIAN_NORVANE_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland, qt6-translations-l10n")
+
+set(CPACK_DEBIAN_NORVANECTL_PACKAGE_NAME norvanectl)
+set(CPACK_DEBIAN_NORVANECTL_DESCRIPTION
+    "Command line for the NFS client and network printing configuration
+norvanectl shows, sets and checks the NFS servers, their print queues and the
+NFS options in kqnet.ini from scripts and configuration management: tables
+for people and JSON for programs, idempotent changes, and the same rules and
+locked, all-or-nothing saves as the Norvane window. It needs no graphical
+libraries, so it runs on servers too.")
 
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs a built tree into a staging folder as a package would (prefix /usr) and checks what
-# lands there: exactly the program, its desktop entry and AppStream data, its icons, its help
-# topics, its manual pages, its licence and changelog, and lintian's overrides; no path of the
-# build tree inside the program; and the installed program starting from the staged copy.
+# lands there: exactly the programs, the desktop entry and AppStream data, the icons, the help
+# topics, the translations, the manual pages, each package's licence, changelog and lintian
+# overrides; no path of the build tree inside the program; and the installed programs starting
+# from the staged copy, in English and in German.
 #
 #   check_install.sh <build folder> <staging folder>
 set -euo pipefail
@@ -22,6 +23,8 @@ usr/share/applications/norvane.desktop
 usr/share/bash-completion/completions/norvanectl
 usr/share/doc/norvane/changelog.Debian.gz
 usr/share/doc/norvane/copyright
+usr/share/doc/norvanectl/changelog.Debian.gz
+usr/share/doc/norvanectl/copyright
 usr/share/icons/hicolor/16x16/apps/norvane.png
 usr/share/icons/hicolor/256x256/apps/norvane.png
 usr/share/icons/hicolor/32x32/apps/norvane.png
@@ -29,6 +32,8 @@ usr/share/icons/hicolor/48x48/apps/norvane.png
 usr/share/icons/hicolor/64x64/apps/norvane.png
 usr/share/icons/hicolor/scalable/apps/norvane.svg
 usr/share/lintian/overrides/norvane
+usr/share/lintian/overrides/norvanectl
+usr/share/locale/de/LC_MESSAGES/norvane.mo
 usr/share/man/man1/norvane.1.gz
 usr/share/man/man1/norvanectl.1.gz
 usr/share/man/man5/kqnet.ini.5.gz
@@ -82,4 +87,9 @@ fi
 version=$("$stage/usr/bin/norvanectl" --version) || fail "the installed norvanectl does not start"
 NORVANE_SYSTEM_DIR="$system_dir" "$stage/usr/bin/norvanectl" show >/dev/null ||
     fail "the installed norvanectl cannot show the configuration"
+# Both find their translations beside themselves.
+german=$(LANGUAGE=de LANG=C.UTF-8 "$stage/usr/bin/norvane" --help) || fail "the installed norvane --help fails"
+grep -q '^Aufruf: norvane' <<<"$german" || fail "the installed norvane does not speak German: $german"
+german=$(LANGUAGE=de LANG=C.UTF-8 "$stage/usr/bin/norvanectl" --help) || fail "the installed norvanectl --help fails"
+grep -q '^Aufruf:' <<<"$german" || fail "the installed norvanectl does not speak German: $german"
 echo "check_install: the staged installation is complete and starts ($version too)"

@@ -64,7 +64,7 @@ int Mnemonic(const std::string& text)
 
 TEST(Translations, TheTemplateInPoListsEveryTextOfTheSources)
 {
-    EXPECT_EQ(FileText(NORVANE_SOURCE_POT), CatalogTemplate(Entries()))
+    EXPECT_TRUE(FileText(NORVANE_SOURCE_POT) == CatalogTemplate(Entries()))
         << "po/norvane.pot is out of date: cmake --build build --target update_translations";
 }
 

@@ -491,7 +491,7 @@ TEST_F(PtyTest, SpeaksGermanWhenTheUserDoes)
     std::replace(command.begin(), command.end(), std::string("LANG=C.UTF-8"), std::string("LANG=de_DE.UTF-8"));
     TmuxSession session(m_systemDir.path(), command, 80, 24);
     ASSERT_TRUE(session.started());
-    ASSERT_TRUE(session.WaitFor("nicht installiert")) << session.ScreenText();
+    ASSERT_TRUE(session.WaitFor("ist nicht")) << session.ScreenText();
     session.Keys({"Enter"});
     ASSERT_TRUE(session.WaitFor("Server und Drucker:")) << session.ScreenText();
     EXPECT_TRUE(session.WaitFor("Esc Abbrechen")) << session.ScreenText();

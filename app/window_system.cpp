@@ -11,6 +11,10 @@
 #include <cstring>
 #include <vector>
 
+#include "res/resource_ids.h"
+#include "ui/base/format_string.h"
+#include "ui/base/message_box.h"
+
 namespace {
 
 std::string Environment(const char* name)
@@ -49,14 +53,14 @@ std::string X11Problem(xcb_connection_t*& opened)
 {
     const std::string display = Environment("DISPLAY");
     if (display.empty())
-        return "no X display is named (DISPLAY is not set)";
+        return LoadString(IDS_NO_X_DISPLAY);
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
     if (xcb_connection_has_error(connection) == 0) {
         opened = connection;
         return "";
     }
     xcb_disconnect(connection);
-    return "the X display " + display + " cannot be opened";
+    return AfxFormatString2(IDS_X_DISPLAY_UNREACHABLE, display, "");
 }
 
 // Where the Wayland client library looks: a socket already handed over in WAYLAND_SOCKET, or the
@@ -71,20 +75,20 @@ std::string WaylandProblem()
     if (path.front() != '/') {
         const std::string runtimeDir = Environment("XDG_RUNTIME_DIR");
         if (runtimeDir.empty() || runtimeDir.front() != '/')
-            return "no Wayland compositor can be found (XDG_RUNTIME_DIR is not set)";
+            return LoadString(IDS_NO_WAYLAND_RUNTIME_DIR);
         path = runtimeDir + "/" + path;
     }
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof address.sun_path)
-        return "the Wayland socket path " + path + " is too long";
+        return AfxFormatString2(IDS_WAYLAND_PATH_TOO_LONG, path, "");
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     const int socketFd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const bool connected =
         socketFd >= 0 && connect(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     if (socketFd >= 0)
         close(socketFd);
-    return connected ? "" : "no Wayland compositor answers at " + path;
+    return connected ? "" : AfxFormatString2(IDS_NO_WAYLAND_COMPOSITOR, path, "");
 }
 
 }   // namespace
@@ -105,7 +109,7 @@ WindowSystemCheck::WindowSystemCheck()
             m_problem.clear();
             return;
         }
-        m_problem += (m_problem.empty() ? "" : ", and ") + problem;
+        m_problem = m_problem.empty() ? problem : AfxFormatString2(IDS_PROBLEM_AND_PROBLEM, m_problem, problem);
     }
 }
 

@@ -182,6 +182,12 @@ inline constexpr uint32_t IDS_QT_CANNOT_START = 345;            // %1 Qt's reaso
 inline constexpr uint32_t IDS_CANNOT_RESTART = 346;             // %1 the system's reason
 inline constexpr uint32_t IDS_NORVANE_UI_VALUES = 347;
 inline constexpr uint32_t IDS_NO_DISPLAY = 348;
+inline constexpr uint32_t IDS_NO_X_DISPLAY = 349;
+inline constexpr uint32_t IDS_X_DISPLAY_UNREACHABLE = 350;      // %1 the display's name
+inline constexpr uint32_t IDS_NO_WAYLAND_RUNTIME_DIR = 351;
+inline constexpr uint32_t IDS_WAYLAND_PATH_TOO_LONG = 352;      // %1 the socket's path
+inline constexpr uint32_t IDS_NO_WAYLAND_COMPOSITOR = 353;      // %1 the socket's path
+inline constexpr uint32_t IDS_PROBLEM_AND_PROBLEM = 354;        // %1 and %2 why two platforms fail
 // The terminal host's hint line, the keys of what is in front (360-379).
 inline constexpr uint32_t IDS_HINT_TAB_NEXT = 360;
 inline constexpr uint32_t IDS_HINT_ENTER = 361;                 // %1 the button Enter presses

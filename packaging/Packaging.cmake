@@ -22,8 +22,26 @@ if(NOT metainfo MATCHES "<release version=\"${version_pattern}\"")
   message(FATAL_ERROR "packaging/${NORVANE_APPSTREAM_ID}.metainfo.xml has no release ${PROJECT_VERSION}")
 endif()
 
-install(FILES ${packaging}/norvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${packaging}/${NORVANE_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The desktop entry and the AppStream data with the translations of po/ merged in by msgfmt.
+set(desktop_entry ${PROJECT_BINARY_DIR}/packaging/norvane.desktop)
+set(metainfo_file ${PROJECT_BINARY_DIR}/packaging/${NORVANE_APPSTREAM_ID}.metainfo.xml)
+set(catalog_files)
+foreach(language IN LISTS NORVANE_LANGUAGES)
+  list(APPEND catalog_files ${PROJECT_SOURCE_DIR}/po/${language}.po)
+endforeach()
+add_custom_command(OUTPUT ${desktop_entry}
+  COMMAND ${NORVANE_MSGFMT} --desktop --template=${packaging}/norvane.desktop -d ${PROJECT_SOURCE_DIR}/po
+          -o ${desktop_entry}
+  DEPENDS ${packaging}/norvane.desktop ${catalog_files} ${PROJECT_SOURCE_DIR}/po/LINGUAS
+  COMMENT "Translating the desktop entry")
+add_custom_command(OUTPUT ${metainfo_file}
+  COMMAND ${NORVANE_MSGFMT} --xml --template=${packaging}/${NORVANE_APPSTREAM_ID}.metainfo.xml
+          -d ${PROJECT_SOURCE_DIR}/po -o ${metainfo_file}
+  DEPENDS ${packaging}/${NORVANE_APPSTREAM_ID}.metainfo.xml ${catalog_files} ${PROJECT_SOURCE_DIR}/po/LINGUAS
+  COMMENT "Translating the AppStream data")
+add_custom_target(norvane_metadata ALL DEPENDS ${desktop_entry} ${metainfo_file})
+install(FILES ${desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${metainfo_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # Each package carries the licence, the changelog and what lintian is told to pass over (each with
 # its reason).
 norvane_install_gzipped(${packaging}/changelog ${CMAKE_INSTALL_DATADIR}/doc/norvane NAME changelog.Debian.gz)
@@ -90,6 +108,5 @@ if(BUILD_TESTING)
   add_test(NAME norvane_install_layout
            COMMAND ${packaging}/check_install.sh ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/install-check)
   add_test(NAME norvane_metadata_valid
-           COMMAND ${packaging}/check_metadata.sh ${packaging}/norvane.desktop
-                   ${packaging}/${NORVANE_APPSTREAM_ID}.metainfo.xml ${NORVANE_MAN_PAGES_BUILT})
+           COMMAND ${packaging}/check_metadata.sh ${desktop_entry} ${metainfo_file} ${NORVANE_MAN_PAGES_BUILT})
 endif()

@@ -49,6 +49,7 @@ for line in '[Desktop Entry]' 'Type=Application' 'Name=Norvane' 'Exec=norvane' '
     grep -qxF "$line" "$entry" || fail "the desktop entry lacks '$line'"
 done
 grep -q '^Comment=.' "$entry" || fail "the desktop entry has no comment"
+grep -q '^Comment\[de\]=.' "$entry" || fail "the desktop entry has no German comment"
 
 # The manual pages are compressed as Debian wants them, their version filled in.
 for page in "$stage"/usr/share/man/man*/*; do

@@ -15,10 +15,10 @@ namespace tui {
 
 int RunWithTuiHost(const std::function<int()>& body)
 {
-    // Keys and the screen speak the user's character set, curses converting the controls' UTF-8
-    // to it. Without one (the C locale's ASCII, which shows no other letter) it is UTF-8, which is
-    // what nearly every terminal speaks today.
-    (void)std::setlocale(LC_CTYPE, "");
+    // Keys and the screen speak the user's character set (set from the environment at start-up,
+    // StartTranslation), curses converting the controls' UTF-8 to it. Without one (the C locale's
+    // ASCII, which shows no other letter) it is UTF-8, which is what nearly every terminal speaks
+    // today.
     if (std::string_view(nl_langinfo(CODESET)) == "ANSI_X3.4-1968")
         (void)std::setlocale(LC_CTYPE, "C.UTF-8");
     std::string error;
